@@ -1,0 +1,68 @@
+#include "Vrn3Zone.h"
+
+#include "Vrn3Stroke.h"
+
+namespace {
+
+ParamBlockDesc2 zoneBlock(0, "zone", {
+    Default(Param(0, "start", TYPE_FLOAT, P_ANIMATABLE), 0.0f),
+    Default(Param(1, "end", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
+    TabCount(Param(2, "zoneMaps", TYPE_TEXMAP_TAB), 2),
+    Default(Param(3, "color", TYPE_RGBA, P_ANIMATABLE), Color(0.5f, 0.5f, 0.5f)),
+    Default(Param(4, "mapAmount", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
+    Default(Param(5, "mapOn", TYPE_INT, P_ANIMATABLE), 0),
+    Param(6, "patternMap", TYPE_TEXMAP),
+    Default(Param(7, "blendMode", TYPE_INT), 0),
+    Default(Param(8, "standardMix", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
+    Default(TabCount(Param(9, "strokeOn", TYPE_INT_TAB), 1), 1),
+    Default(Param(10, "shadowOnly", TYPE_BOOL), 0),
+    Default(Param(11, "zoneNumber", TYPE_INT), 1),
+    Param(12, "patternOffset", TYPE_POINT3),
+    Default(Param(13, "patternDensity", TYPE_PCNT_FRAC), 0.5f),
+});
+
+}  // namespace
+
+Vrn3Zone::Vrn3Zone()
+    : strokes(this, FIRST_STROKE_REF),
+      strokeList(Vrn3Zone::STROKE_LIST_INTERFACE_ID, strokes, 0, 1, 2) {
+    ReplaceReference(PBLOCK_REF, CreateParameterBlock2(&zoneBlock, this));
+    strokes.Append(new Vrn3Stroke);
+}
+
+BaseInterface* Vrn3Zone::GetInterface(Interface_ID id) {
+    return id == Vrn3Zone::STROKE_LIST_INTERFACE_ID ? &strokeList : nullptr;
+}
+
+RefTargetHandle Vrn3Zone::GetReference(int i) {
+    if (i == PBLOCK_REF) return pblock;
+    if (i == MAP_REF) return map;
+    return strokes.Owns(i) ? strokes.GetRef(i) : nullptr;
+}
+
+void Vrn3Zone::SetReference(int i, RefTargetHandle rtarg) {
+    if (i == PBLOCK_REF) {
+        if (!rtarg || rtarg->SuperClassID() == PARAMETER_BLOCK2_CLASS_ID)
+            pblock = static_cast<IParamBlock2*>(rtarg);
+    } else if (i == MAP_REF) {
+        if (!rtarg || rtarg->SuperClassID() == TEXMAP_CLASS_ID) map = static_cast<Texmap*>(rtarg);
+    } else {
+        strokes.SetRef(i, rtarg);
+    }
+}
+
+RefTargetHandle Vrn3Zone::Clone(RemapDir& remap) {
+    Vrn3Zone* copy = new Vrn3Zone;
+    remap.AddEntry(this, copy);
+    IParamBlock2* pb = static_cast<IParamBlock2*>(remap.CloneRef(pblock));
+    if (pb) pb->SetOwner(copy);
+    copy->ReplaceReference(PBLOCK_REF, pb);
+    copy->ReplaceReference(MAP_REF, remap.CloneRef(map));
+    Tab<ReferenceTarget*> cloned;
+    for (int i = 0; i < strokes.Count(); ++i) {
+        ReferenceTarget* s = remap.CloneRef(strokes.Get(i));
+        cloned.Append(1, &s);
+    }
+    copy->strokes.Replace(cloned);
+    return copy;
+}

@@ -1,0 +1,20 @@
+// Everything a plug-in needs from the host SDK.
+#pragma once
+
+#include "Animatable.h"
+#include "BitArray.h"
+#include "CStr.h"
+#include "ClassDesc.h"
+#include "ClassID.h"
+#include "Color.h"
+#include "Control.h"
+#include "CoreInterface.h"
+#include "FunctionPublishing.h"
+#include "Hold.h"
+#include "Interval.h"
+#include "Materials.h"
+#include "MaxTypes.h"
+#include "Node.h"
+#include "ParamBlock2.h"
+#include "Reference.h"
+#include "Tab.h"

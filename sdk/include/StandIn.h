@@ -1,0 +1,39 @@
+// Controls of the stand-in host that a real host keeps to itself: the test
+// programs and the host program use them to set up scenes and to check that
+// plug-ins used the SDK correctly. Plug-in code never includes this header.
+#pragma once
+
+#include <vector>
+
+#include "ClassDesc.h"
+#include "Reference.h"
+
+namespace StandIn {
+
+// A misuse of the SDK seen by the host (a wrong parameter type, a slot out of
+// range, a refused loop...). Real hosts assert or crash; the stand-in records.
+SDKAPI void Report(const char* format, ...);
+SDKAPI std::vector<CStr> TakeDiagnostics();
+SDKAPI int DiagnosticCount();
+
+// Class directory.
+SDKAPI void RegisterClassDesc(ClassDesc* cd);
+SDKAPI void UnregisterClassDesc(ClassDesc* cd);
+// Registers the classes of a module through its entry points.
+SDKAPI void RegisterModule(int (*libNumberClasses)(), ClassDesc* (*libClassDesc)(int));
+SDKAPI int NumClassDescs();
+
+// Back to a fresh host: empty scene and editor, empty undo, time 0, no classes.
+// Deletes every object that the scene, the editor and the undo steps held, then
+// every other reference target still alive, and answers how many of those
+// stragglers there were (objects that nothing owned: leaks of the caller).
+SDKAPI int ResetHost();
+
+// Reference targets alive now (the host's own internal makers excluded).
+SDKAPI int LiveTargetCount();
+SDKAPI bool IsLive(const ReferenceMaker* m);
+// Empty when, for every live maker, its slots, the host's record of what it
+// references and every target's dependents agree; else the first disagreement.
+SDKAPI CStr CheckReferenceIntegrity();
+
+}  // namespace StandIn

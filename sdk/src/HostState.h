@@ -1,0 +1,21 @@
+// The stand-in host's process-wide state. Created on first use and never
+// destroyed, so that objects destroyed late (statics of modules) still find it.
+#pragma once
+
+#include <unordered_set>
+#include <vector>
+
+#include "ClassDesc.h"
+#include "Reference.h"
+
+struct HostState {
+    std::unordered_set<const ReferenceMaker*> liveMakers;
+    std::unordered_set<const ReferenceMaker*> hostOwned;
+    std::vector<CStr> diagnostics;
+    std::vector<ClassDesc*> classes;
+};
+
+HostState& Host();
+
+// A short description of an object for diagnostics: class name and address.
+CStr Describe(ReferenceMaker* m);

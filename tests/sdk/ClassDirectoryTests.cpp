@@ -1,0 +1,85 @@
+// The class directory, the core interface's scene and material editor.
+#include "HostTest.h"
+#include "OutsideClassDesc.h"
+#include "OutsideClasses.h"
+#include "SceneBuilder.h"
+#include "StdMtl.h"
+
+namespace {
+
+class ClassDirectoryTest : public HostTest {
+protected:
+    void RegisterClasses() override { RegisterHostMaterials(); }
+};
+
+TEST_F(ClassDirectoryTest, CreatesRegisteredClassesOnlyAndByBothIds) {
+    Animatable* made = ip->CreateInstance(MATERIAL_CLASS_ID, Class_ID(2, 0));
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->ClassID(), Class_ID(2, 0));
+    made->DeleteThis();
+
+    // The Varnel 3 plug-in is not loaded in this host.
+    EXPECT_EQ(ip->CreateInstance(MATERIAL_CLASS_ID, Class_ID(0x20101757, 0x081454de)), nullptr);
+    // Right class ID, wrong super class.
+    EXPECT_EQ(ip->CreateInstance(TEXMAP_CLASS_ID, Class_ID(2, 0)), nullptr);
+}
+
+TEST_F(ClassDirectoryTest, ADescriptorThatMakesAnotherClassIsCaught) {
+    OutsideClassDesc<StdMtl> liar("Liar", MATERIAL_CLASS_ID, Class_ID(0x1234, 0x5678));
+    StandIn::RegisterClassDesc(&liar);
+    EXPECT_EQ(ip->CreateInstance(MATERIAL_CLASS_ID, Class_ID(0x1234, 0x5678)), nullptr);
+    EXPECT_TRUE(TookDiagnostic("made an object of another class"));
+    StandIn::UnregisterClassDesc(&liar);
+}
+
+TEST_F(ClassDirectoryTest, TimeIsTheHostsUntilSet) {
+    EXPECT_EQ(ip->GetTime(), 0);
+    ip->SetTime(4800);
+    EXPECT_EQ(ip->GetTime(), 4800);
+}
+
+TEST_F(ClassDirectoryTest, SceneIsATreeUnderTheRootNode) {
+    INode* root = ip->GetRootNode();
+    INode* a = Scene::Node(Scene::Standard("a"));
+    INode* child = Scene::Node(nullptr, a);
+    EXPECT_EQ(root->NumberOfChildren(), 1);
+    EXPECT_EQ(root->GetChildNode(0), a);
+    EXPECT_EQ(a->GetChildNode(0), child);
+    EXPECT_EQ(child->GetParentNode(), a);
+
+    a->AttachChild(a);
+    root->AttachChild(child);
+    EXPECT_EQ(root->NumberOfChildren(), 2);
+    EXPECT_EQ(a->NumberOfChildren(), 0);
+    child->AttachChild(root);
+    EXPECT_TRUE(TookDiagnostic("own descendant"));
+}
+
+TEST_F(ClassDirectoryTest, EditorSlotsReferenceTheirMaterials) {
+    Mtl* m = Scene::Standard("m");
+    EXPECT_EQ(ip->GetMtlSlot(3), nullptr);
+    Scene::Slot(3, m);
+    EXPECT_EQ(ip->GetMtlSlot(3), m);
+    DependentIterator it(m);
+    ReferenceMaker* editor = it.Next();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_NE(editor->SuperClassID(), MATERIAL_CLASS_ID);
+    EXPECT_NE(editor->SuperClassID(), BASENODE_CLASS_ID);
+
+    // Replacing it in the slot lets it go.
+    Scene::Slot(3, Scene::Standard("other"));
+    EXPECT_FALSE(StandIn::IsLive(m));
+    EXPECT_EQ(ip->GetMtlSlot(24), nullptr);
+    EXPECT_TRUE(TookDiagnostic("no such slot"));
+}
+
+TEST_F(ClassDirectoryTest, ResetDeletesTheSceneAndCountsStragglers) {
+    Scene::Node(Scene::Standard("in scene"));
+    Scene::Slot(0, Scene::Standard("in editor"));
+    Scene::Standard("owned by nothing");
+    EXPECT_EQ(StandIn::LiveTargetCount(), 4);
+    EXPECT_EQ(StandIn::ResetHost(), 1);
+    EXPECT_EQ(StandIn::LiveTargetCount(), 0);
+}
+
+}  // namespace

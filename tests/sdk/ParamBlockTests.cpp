@@ -1,0 +1,243 @@
+// Parameter blocks: typed values, tables, objects as the block's references,
+// controllers, reset, and strictness about types and indices.
+#include <climits>
+#include <iterator>
+#include <map>
+
+#include "HostTest.h"
+#include "SceneBuilder.h"
+#include "StdMtl.h"
+
+namespace {
+
+ParamBlockDesc2 testBlock(7, "test", {
+    Default(Param(0, "f", TYPE_FLOAT, P_ANIMATABLE), 1.5f),
+    Default(Param(1, "i", TYPE_INT, P_ANIMATABLE), 4),
+    Default(Param(2, "c", TYPE_RGBA), Color(0.1f, 0.2f, 0.3f)),
+    Default(Param(3, "s", TYPE_STRING), "text"),
+    Param(4, "m", TYPE_MTL),
+    Param(5, "t", TYPE_TEXMAP),
+    Default(TabCount(Param(10, "it", TYPE_INT_TAB), 3), 9),
+    TabCount(Param(11, "mt", TYPE_MTL_TAB), 2),
+    Default(Param(20, "pf", TYPE_PCNT_FRAC), 0.25f),
+    Param(30, "b", TYPE_BOOL),
+});
+
+// A maker that owns one block through reference 0.
+class BlockOwner : public ReferenceTarget {
+public:
+    BlockOwner() { ReplaceReference(0, CreateParameterBlock2(&testBlock, this)); }
+    int NumRefs() override { return 1; }
+    RefTargetHandle GetReference(int i) override { return i == 0 ? pb : nullptr; }
+    void SetReference(int i, RefTargetHandle t) override {
+        if (i == 0) pb = static_cast<IParamBlock2*>(t);
+    }
+    int NumParamBlocks() override { return 1; }
+    IParamBlock2* GetParamBlock(int i) override { return i == 0 ? pb : nullptr; }
+    IParamBlock2* GetParamBlockByID(BlockID id) override { return id == 7 ? pb : nullptr; }
+    IParamBlock2* pb = nullptr;
+};
+
+// A float controller that keeps one value per time it was given.
+class KeyedFloat : public Control {
+public:
+    SClass_ID SuperClassID() override { return CTRL_FLOAT_CLASS_ID; }
+    void GetValue(TimeValue t, void* val, Interval& valid, int) override {
+        (void)valid;
+        auto it = keys.upper_bound(t);
+        *static_cast<float*>(val) = it == keys.begin() ? 0.0f : std::prev(it)->second;
+    }
+    void SetValue(TimeValue t, void* val, int, int) override {
+        keys[t] = *static_cast<float*>(val);
+    }
+    RefTargetHandle Clone(RemapDir& remap) override {
+        KeyedFloat* copy = new KeyedFloat;
+        copy->keys = keys;
+        remap.AddEntry(this, copy);
+        return copy;
+    }
+    std::map<TimeValue, float> keys;
+};
+
+class ParamBlockTest : public HostTest {
+protected:
+    void SetUp() override {
+        HostTest::SetUp();
+        owner = new BlockOwner;
+        pb = owner->pb;
+    }
+    BlockOwner* owner = nullptr;
+    IParamBlock2* pb = nullptr;
+};
+
+TEST_F(ParamBlockTest, BlockIsAReferenceTargetOwnedByItsMaker) {
+    EXPECT_EQ(pb->SuperClassID(), PARAMETER_BLOCK2_CLASS_ID);
+    EXPECT_EQ(pb->GetOwner(), owner);
+    EXPECT_EQ(owner->GetParamBlockByID(7), pb);
+    DependentIterator it(pb);
+    EXPECT_EQ(it.Next(), owner);
+    owner->DeleteThis();
+}
+
+TEST_F(ParamBlockTest, DescriptorOrderIdsAndTypes) {
+    EXPECT_EQ(pb->NumParams(), 10);
+    EXPECT_EQ(pb->IndextoID(6), 10);
+    EXPECT_EQ(pb->IndextoID(10), -1);
+    EXPECT_EQ(pb->IDtoIndex(20), 8);
+    EXPECT_EQ(pb->IDtoIndex(99), -1);
+    EXPECT_EQ(pb->GetParameterType(11), TYPE_MTL_TAB);
+    EXPECT_EQ(pb->GetParameterType(20), TYPE_PCNT_FRAC);
+    EXPECT_EQ(pb->GetParameterType(99), -1);
+    owner->DeleteThis();
+}
+
+TEST_F(ParamBlockTest, ValuesReadBackAndDefaultsHold) {
+    EXPECT_FLOAT_EQ(pb->GetFloat(0), 1.5f);
+    EXPECT_EQ(pb->GetInt(1), 4);
+    EXPECT_EQ(pb->GetColor(2), Color(0.1f, 0.2f, 0.3f));
+    EXPECT_STREQ(pb->GetStr(3), "text");
+    EXPECT_FLOAT_EQ(pb->GetFloat(20), 0.25f);
+
+    EXPECT_TRUE(pb->SetValue(0, 0, 2.5f));
+    EXPECT_TRUE(pb->SetValue(1, 0, 8));
+    EXPECT_TRUE(pb->SetValue(2, 0, Color(1, 0, 0)));
+    EXPECT_TRUE(pb->SetValue(3, 0, "other"));
+    EXPECT_TRUE(pb->SetValue(30, 0, TRUE));
+    EXPECT_FLOAT_EQ(pb->GetFloat(0), 2.5f);
+    EXPECT_EQ(pb->GetInt(1), 8);
+    EXPECT_EQ(pb->GetColor(2), Color(1, 0, 0));
+    EXPECT_STREQ(pb->GetStr(3), "other");
+    EXPECT_EQ(pb->GetInt(30), 1);
+
+    pb->ResetAll(FALSE, TRUE);
+    EXPECT_FLOAT_EQ(pb->GetFloat(0), 1.5f);
+    EXPECT_EQ(pb->GetInt(1), 4);
+    EXPECT_STREQ(pb->GetStr(3), "text");
+    owner->DeleteThis();
+}
+
+TEST_F(ParamBlockTest, WrongTypeUnknownIdAndBadIndexAreRefused) {
+    struct Case {
+        const char* what;
+        BOOL (*write)(IParamBlock2*);
+        const char* diagnostic;
+    } cases[] = {
+        {"float into int", [](IParamBlock2* b) { return b->SetValue(1, 0, 2.0f); }, "not a float"},
+        {"int into float", [](IParamBlock2* b) { return b->SetValue(0, 0, 2); }, "not a int"},
+        {"unknown id", [](IParamBlock2* b) { return b->SetValue(99, 0, 2); }, "no parameter 99"},
+        {"scalar with index", [](IParamBlock2* b) { return b->SetValue(1, 0, 2, 1); },
+         "not a table"},
+        {"table index too big", [](IParamBlock2* b) { return b->SetValue(10, 0, 2, 3); },
+         "out of range"},
+        {"negative table index", [](IParamBlock2* b) { return b->SetValue(10, 0, 2, -1); },
+         "out of range"},
+        {"map into material", [](IParamBlock2* b) { return b->SetValue(5, 0, (Mtl*)Scene::Standard()); },
+         "does not fit"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_FALSE(c.write(pb)) << c.what;
+        EXPECT_TRUE(TookDiagnostic(c.diagnostic)) << c.what;
+    }
+    EXPECT_EQ(pb->GetInt(1), 4);
+    EXPECT_EQ(pb->GetInt(10, 0, 2), 9);
+    owner->DeleteThis();
+}
+
+TEST_F(ParamBlockTest, TablesGrowWithDefaultsAndShrinkLettingObjectsGo) {
+    EXPECT_EQ(pb->Count(10), 3);
+    pb->SetValue(10, 0, 5, 2);
+    pb->SetCount(10, 5);
+    EXPECT_EQ(pb->Count(10), 5);
+    EXPECT_EQ(pb->GetInt(10, 0, 2), 5);
+    EXPECT_EQ(pb->GetInt(10, 0, 4), 9);
+
+    Mtl* a = Scene::Standard("a");
+    Mtl* b = Scene::Standard("b");
+    pb->SetValue(11, 0, a, 0);
+    pb->SetValue(11, 0, b, 1);
+    pb->SetCount(11, 1);
+    EXPECT_EQ(pb->GetMtl(11, 0, 0), a);
+    EXPECT_FALSE(StandIn::IsLive(b));
+    owner->DeleteThis();
+    EXPECT_FALSE(StandIn::IsLive(a));
+}
+
+TEST_F(ParamBlockTest, ObjectsInParametersAreTheBlocksReferences) {
+    Mtl* m = Scene::Standard("m");
+    pb->SetValue(4, 0, m);
+    DependentIterator it(m);
+    EXPECT_EQ(it.Next(), pb);
+    EXPECT_EQ(pb->GetMtl(4), m);
+
+    // Deleting the object empties the parameter.
+    m->DeleteThis();
+    EXPECT_EQ(pb->GetMtl(4), nullptr);
+    owner->DeleteThis();
+}
+
+TEST_F(ParamBlockTest, AnimatedParameterReadsAndWritesThroughItsController) {
+    pb->SetValue(0, 0, 3.0f);
+    KeyedFloat* c = new KeyedFloat;
+    ASSERT_TRUE(pb->SetController(0, 0, c, TRUE));
+    EXPECT_EQ(pb->GetController(0), c);
+    EXPECT_FLOAT_EQ(c->keys[0], 3.0f);  // the present value kept at frame 0
+
+    pb->SetValue(0, 100, 7.0f);
+    EXPECT_FLOAT_EQ(pb->GetFloat(0, 50), 3.0f);
+    EXPECT_FLOAT_EQ(pb->GetFloat(0, 100), 7.0f);
+
+    // An int parameter animated by a float controller reads the nearest integer.
+    KeyedFloat* ci = new KeyedFloat;
+    ASSERT_TRUE(pb->SetController(1, 0, ci, FALSE));
+    ci->keys[0] = 2.6f;
+    EXPECT_EQ(pb->GetInt(1), 3);
+    ci->keys[0] = 1e30f;
+    EXPECT_EQ(pb->GetInt(1), INT_MAX);
+
+    // Not animatable: refused.
+    EXPECT_FALSE(pb->SetController(3, 0, new KeyedFloat, TRUE));
+    EXPECT_TRUE(TookDiagnostic("cannot be animated"));
+    owner->DeleteThis();
+    EXPECT_FALSE(StandIn::IsLive(c));
+}
+
+TEST_F(ParamBlockTest, ValueChangesWhileHoldingAreUndoable) {
+    theHold.Begin();
+    pb->SetValue(1, 0, 11);
+    pb->SetValue(10, 0, 12, 1);
+    theHold.Accept("Edit");
+    ASSERT_TRUE(theHold.Undo());
+    EXPECT_EQ(pb->GetInt(1), 4);
+    EXPECT_EQ(pb->GetInt(10, 0, 1), 9);
+    ASSERT_TRUE(theHold.Redo());
+    EXPECT_EQ(pb->GetInt(1), 11);
+    EXPECT_EQ(pb->GetInt(10, 0, 1), 12);
+    theHold.Reset();
+    owner->DeleteThis();
+}
+
+TEST_F(ParamBlockTest, CloneCopiesValuesAndControllersAndSharesNodes) {
+    Mtl* m = Scene::Standard("m");
+    pb->SetValue(1, 0, 6);
+    pb->SetValue(4, 0, m);
+    KeyedFloat* c = new KeyedFloat;
+    pb->SetController(0, 0, c, FALSE);
+    c->keys[0] = 9.0f;
+
+    DefaultRemapDir remap(FALSE);
+    IParamBlock2* copy = static_cast<IParamBlock2*>(remap.CloneRef(pb));
+    ASSERT_NE(copy, nullptr);
+    BlockOwner other;
+    other.ReplaceReference(0, copy);
+    copy->SetOwner(&other);
+    EXPECT_EQ(copy->GetInt(1), 6);
+    EXPECT_NE(copy->GetController(0), nullptr);
+    EXPECT_NE(copy->GetController(0), c);
+    EXPECT_FLOAT_EQ(copy->GetFloat(0), 9.0f);
+    EXPECT_NE(copy->GetMtl(4), nullptr);
+    EXPECT_NE(copy->GetMtl(4), m);
+    other.DeleteAllRefs();
+    owner->DeleteThis();
+}
+
+}  // namespace

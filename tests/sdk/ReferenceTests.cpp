@@ -1,0 +1,195 @@
+// The reference system as the plug-in relies on it: slots and dependents in
+// step, ownership through references, loop refusal, deletion.
+#include <vector>
+
+#include "HostTest.h"
+#include "MultiMtl.h"
+#include "SceneBuilder.h"
+#include "StdMtl.h"
+
+namespace {
+
+// A plain maker with a fixed number of slots, like a plug-in's own holder.
+class Holder : public ReferenceMaker {
+public:
+    explicit Holder(int n) : slots(static_cast<size_t>(n), nullptr) {}
+    int NumRefs() override { return static_cast<int>(slots.size()); }
+    RefTargetHandle GetReference(int i) override { return slots[static_cast<size_t>(i)]; }
+    void SetReference(int i, RefTargetHandle t) override { slots[static_cast<size_t>(i)] = t; }
+    RefResult NotifyRefChanged(Interval, RefTargetHandle, PartID&, RefMessage message) override {
+        messages.push_back(message);
+        return REF_SUCCEED;
+    }
+    std::vector<RefTargetHandle> slots;
+    std::vector<RefMessage> messages;
+};
+
+std::vector<ReferenceMaker*> Dependents(ReferenceTarget* t) {
+    std::vector<ReferenceMaker*> out;
+    DependentIterator it(t);
+    while (ReferenceMaker* m = it.Next()) out.push_back(m);
+    return out;
+}
+
+class ReferenceTest : public HostTest {};
+
+TEST_F(ReferenceTest, DependentsFollowEveryReferenceChange) {
+    Mtl* a = Scene::Standard("a");
+    Mtl* b = Scene::Standard("b");
+    MultiMtl* multi = Scene::Multi(2);
+    INode* node = Scene::Node(a);
+
+    multi->SetSubMtl(0, a);
+    multi->SetSubMtl(1, a);
+    EXPECT_EQ(Dependents(a), (std::vector<ReferenceMaker*>{node, multi, multi}));
+
+    multi->SetSubMtl(1, b);
+    EXPECT_EQ(Dependents(a), (std::vector<ReferenceMaker*>{node, multi}));
+    EXPECT_EQ(Dependents(b), (std::vector<ReferenceMaker*>{multi}));
+
+    node->SetMtl(b);
+    EXPECT_EQ(Dependents(a), (std::vector<ReferenceMaker*>{multi}));
+    EXPECT_EQ(node->GetMtl(), b);
+    EXPECT_STREQ(StandIn::CheckReferenceIntegrity().data(), "");
+}
+
+TEST_F(ReferenceTest, UnreferencedOldTargetIsDeletedOnlyWithDelOld) {
+    Holder holder(1);
+    Mtl* kept = Scene::Standard("kept");
+    Mtl* dropped = Scene::Standard("dropped");
+    int before = StandIn::LiveTargetCount();
+
+    holder.ReplaceReference(0, kept);
+    holder.ReplaceReference(0, nullptr, FALSE);
+    EXPECT_TRUE(StandIn::IsLive(kept));
+
+    holder.ReplaceReference(0, dropped);
+    holder.ReplaceReference(0, kept, TRUE);
+    EXPECT_FALSE(StandIn::IsLive(dropped));
+    EXPECT_EQ(StandIn::LiveTargetCount(), before - 1);
+
+    // A target still referenced elsewhere survives.
+    INode* node = Scene::Node(kept);
+    holder.ReplaceReference(0, nullptr, TRUE);
+    EXPECT_TRUE(StandIn::IsLive(kept));
+    EXPECT_EQ(node->GetMtl(), kept);
+}
+
+TEST_F(ReferenceTest, OwnedObjectsGoWithTheirOwner) {
+    MultiMtl* multi = Scene::Multi(2);
+    Mtl* sub = Scene::Standard("sub");
+    multi->SetSubMtl(0, sub);
+    INode* node = Scene::Node(multi);
+    node->SetMtl(nullptr);  // the last reference to the multi material
+    EXPECT_FALSE(StandIn::IsLive(multi));
+    EXPECT_FALSE(StandIn::IsLive(sub));
+}
+
+TEST_F(ReferenceTest, LoopsAreRefused) {
+    MultiMtl* outer = Scene::Multi(1, "outer");
+    MultiMtl* inner = Scene::Multi(1, "inner");
+    outer->SetSubMtl(0, inner);
+
+    EXPECT_EQ(inner->ReplaceReference(0, outer), REF_FAIL);
+    EXPECT_TRUE(TookDiagnostic("loop"));
+    EXPECT_EQ(inner->GetSubMtl(0), nullptr);
+
+    EXPECT_EQ(outer->ReplaceReference(0, outer), REF_FAIL);
+    EXPECT_TRUE(TookDiagnostic("loop"));
+    EXPECT_EQ(outer->GetSubMtl(0), inner);
+    outer->DeleteThis();
+}
+
+TEST_F(ReferenceTest, SlotOutOfRangeOrRejectedObjectChangesNothing) {
+    INode* node = Scene::Node(nullptr);
+    EXPECT_EQ(node->ReplaceReference(7, Scene::Standard()), REF_FAIL);
+    EXPECT_TRUE(TookDiagnostic("out of range"));
+
+    // A node's material slot takes materials only.
+    INode* other = Scene::Node(nullptr);
+    EXPECT_EQ(node->ReplaceReference(INode::MTL_REF, other), REF_FAIL);
+    EXPECT_TRUE(TookDiagnostic("did not take"));
+    EXPECT_EQ(node->GetMtl(), nullptr);
+}
+
+TEST_F(ReferenceTest, DeletingATargetClearsTheSlotsOfItsDependents) {
+    Mtl* m = Scene::Standard("m");
+    Holder holder(2);
+    holder.ReplaceReference(0, m);
+    holder.ReplaceReference(1, m);
+    m->DeleteThis();
+    EXPECT_EQ(holder.slots[0], nullptr);
+    EXPECT_EQ(holder.slots[1], nullptr);
+    EXPECT_EQ(holder.messages, (std::vector<RefMessage>{REFMSG_TARGET_DELETED}));
+}
+
+TEST_F(ReferenceTest, DeleteThisDropsTheMakersReferencesFirst) {
+    Mtl* shared = Scene::Standard("shared");
+    Mtl* owned = Scene::Standard("owned");
+    MultiMtl* multi = Scene::Multi(2);
+    multi->SetSubMtl(0, shared);
+    multi->SetSubMtl(1, owned);
+    INode* node = Scene::Node(shared);
+    multi->DeleteThis();
+    EXPECT_FALSE(StandIn::IsLive(owned));
+    EXPECT_TRUE(StandIn::IsLive(shared));
+    EXPECT_EQ(Dependents(shared), (std::vector<ReferenceMaker*>{node}));
+}
+
+TEST_F(ReferenceTest, NotifyDependentsReachesEveryLevelWhenPropagating) {
+    Mtl* sub = Scene::Standard("sub");
+    MultiMtl* multi = Scene::Multi(1);
+    multi->SetSubMtl(0, sub);
+    Holder top(1);
+    top.ReplaceReference(0, multi);
+    Holder direct(1);
+    direct.ReplaceReference(0, sub);
+
+    sub->NotifyDependents(FOREVER, PART_ALL, REFMSG_CHANGE);
+    EXPECT_EQ(top.messages, (std::vector<RefMessage>{REFMSG_CHANGE}));
+    EXPECT_EQ(direct.messages, (std::vector<RefMessage>{REFMSG_CHANGE}));
+
+    top.messages.clear();
+    sub->NotifyDependents(FOREVER, PART_ALL, REFMSG_CHANGE, NOTIFY_ALL, FALSE);
+    EXPECT_TRUE(top.messages.empty());
+    top.ReplaceReference(0, nullptr);
+}
+
+TEST_F(ReferenceTest, OldGenerationsWalkOfDependentsEndsAtTheFirstEmptyEntry) {
+    Mtl* m = Scene::Standard("m");
+    Holder first(1), second(1), third(1);
+    first.ReplaceReference(0, m);
+    second.ReplaceReference(0, m);
+    third.ReplaceReference(0, m);
+    second.ReplaceReference(0, nullptr, FALSE);
+
+    std::vector<ReferenceMaker*> walked;
+    for (RefListItem* item = m->GetRefList().FirstItem(); item && item->maker; item = item->next)
+        walked.push_back(item->maker);
+    EXPECT_EQ(walked, (std::vector<ReferenceMaker*>{&first}));
+    // The iterator skips the empty entry and goes on.
+    EXPECT_EQ(Dependents(m), (std::vector<ReferenceMaker*>{&first, &third}));
+
+    // The next new dependent compacts the list.
+    Holder fourth(1);
+    fourth.ReplaceReference(0, m);
+    walked.clear();
+    for (RefListItem* item = m->GetRefList().FirstItem(); item && item->maker; item = item->next)
+        walked.push_back(item->maker);
+    EXPECT_EQ(walked, (std::vector<ReferenceMaker*>{&first, &third, &fourth}));
+    first.ReplaceReference(0, nullptr, FALSE);
+    third.ReplaceReference(0, nullptr, FALSE);
+    fourth.ReplaceReference(0, nullptr, TRUE);
+}
+
+TEST_F(ReferenceTest, MakerDestroyedWithoutDeleteThisStillLetsGo) {
+    Mtl* m = Scene::Standard("m");
+    INode* node = Scene::Node(m);
+    {
+        Holder holder(1);
+        holder.ReplaceReference(0, m);
+    }
+    EXPECT_EQ(Dependents(m), (std::vector<ReferenceMaker*>{node}));
+}
+
+}  // namespace
