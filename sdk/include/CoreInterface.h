@@ -2,6 +2,7 @@
 // material editor.
 #pragma once
 
+#include "Effects.h"
 #include "Materials.h"
 #include "Node.h"
 
@@ -24,6 +25,14 @@ public:
     // Material editor sample slots 0 to 23; empty slots answer null.
     virtual MtlBase* GetMtlSlot(int slot) = 0;
     virtual void PutMtlToMtlEditor(MtlBase* mtl, int slot) = 0;
+
+    // The scene's render effects, in order. The list references its effects;
+    // adding and deleting are recorded while the hold is recording. An effect
+    // deleted from the list and referenced by nothing else is deleted.
+    virtual int NumEffects() = 0;
+    virtual Effect* GetEffect(int i) = 0;
+    virtual void AddEffect(Effect* eff) = 0;
+    virtual void DeleteEffect(int i) = 0;
 };
 
 SDKAPI Interface* GetCOREInterface();

@@ -9,6 +9,7 @@
 #include "Color.h"
 #include "Control.h"
 #include "CoreInterface.h"
+#include "Effects.h"
 #include "FunctionPublishing.h"
 #include "Hold.h"
 #include "Interval.h"

@@ -211,3 +211,8 @@ private:
     bool autoDeletePending = false;
     bool deleted = false;
 };
+
+// Copies rt with everything it owns, through a directory of its own: the
+// 2012 generation's way of cloning (earlier ones call Clone with a
+// DefaultRemapDir themselves).
+SDKAPI ReferenceTarget* CloneRefHierarchy(ReferenceTarget* rt);

@@ -36,4 +36,8 @@ SDKAPI bool IsLive(const ReferenceMaker* m);
 // references and every target's dependents agree; else the first disagreement.
 SDKAPI CStr CheckReferenceIntegrity();
 
+// How often CloneRefHierarchy ran since the host started (shows which way of
+// cloning a build uses).
+SDKAPI int CloneRefHierarchyCalls();
+
 }  // namespace StandIn

@@ -29,6 +29,61 @@ public:
     MtlBase* slots[NUM_MTL_SLOTS] = {};
 };
 
+// The scene's render effects: the list references what it holds.
+class EffectList : public ReferenceMaker {
+public:
+    SClass_ID SuperClassID() override { return SYSTEM_CLASS_ID; }
+    void GetClassName(CStr& s) override { s = "RenderEffects"; }
+    int NumRefs() override { return static_cast<int>(effects.size()); }
+    RefTargetHandle GetReference(int i) override {
+        return i >= 0 && i < NumRefs() ? effects[static_cast<size_t>(i)] : nullptr;
+    }
+    void SetReference(int i, RefTargetHandle rtarg) override {
+        if (i < 0 || i >= NumRefs()) return;
+        if (!rtarg || rtarg->SuperClassID() == RENDER_EFFECT_CLASS_ID)
+            effects[static_cast<size_t>(i)] = static_cast<Effect*>(rtarg);
+    }
+
+    // Makes the list exactly l. Objects that drop out and are referenced by
+    // nothing else are deleted (unless an undo step still needs them).
+    void SetList(const std::vector<Effect*>& l) {
+        std::vector<Effect*> old = effects;
+        if (l.size() > effects.size()) effects.resize(l.size(), nullptr);
+        for (size_t i = 0; i < l.size(); ++i) SetSlot(static_cast<int>(i), l[i], FALSE, false);
+        for (int i = NumRefs() - 1; i >= static_cast<int>(l.size()); --i)
+            SetSlot(i, nullptr, FALSE, false);
+        effects.resize(l.size());
+        for (Effect* e : old)
+            if (StandIn::IsLive(e)) e->MaybeAutoDelete();
+    }
+
+    std::vector<Effect*> effects;
+};
+
+// Undo record of a change of the effect list: the list before and after,
+// with every effect in either pinned.
+class EffectListRestore : public RestoreObj {
+public:
+    EffectListRestore(EffectList* l, std::vector<Effect*> b, std::vector<Effect*> a)
+        : list(l), before(std::move(b)), after(std::move(a)) {
+        for (Effect* e : before) e->HoldLock();
+        for (Effect* e : after) e->HoldLock();
+    }
+    ~EffectListRestore() override {
+        for (Effect* e : before)
+            if (StandIn::IsLive(e)) e->HoldUnlock();
+        for (Effect* e : after)
+            if (StandIn::IsLive(e)) e->HoldUnlock();
+    }
+    void Restore(int) override { list->SetList(before); }
+    void Redo() override { list->SetList(after); }
+    CStr Description() override { return CStr("Render effects"); }
+
+private:
+    EffectList* list;
+    std::vector<Effect*> before, after;
+};
+
 class CoreInterface : public Interface {
 public:
     CoreInterface() {
@@ -37,6 +92,8 @@ public:
         Host().hostOwned.insert(root);
         editor = new MtlEditorSlots;
         Host().hostOwned.insert(editor);
+        effectList = new EffectList;
+        Host().hostOwned.insert(effectList);
     }
 
     TimeValue GetTime() override { return time; }
@@ -88,6 +145,36 @@ public:
         editor->ReplaceReference(slot, mtl, TRUE);
     }
 
+    int NumEffects() override { return effectList->NumRefs(); }
+
+    Effect* GetEffect(int i) override {
+        if (i < 0 || i >= NumEffects()) {
+            Report("GetEffect(%d): no such effect (%d effects)", i, NumEffects());
+            return nullptr;
+        }
+        return effectList->effects[static_cast<size_t>(i)];
+    }
+
+    void AddEffect(Effect* eff) override {
+        if (!eff || !StandIn::IsLive(eff) || eff->IsDeleted()) {
+            Report("AddEffect: not a live effect");
+            return;
+        }
+        std::vector<Effect*> after = effectList->effects;
+        after.push_back(eff);
+        ChangeEffects(after);
+    }
+
+    void DeleteEffect(int i) override {
+        if (i < 0 || i >= NumEffects()) {
+            Report("DeleteEffect(%d): no such effect (%d effects)", i, NumEffects());
+            return;
+        }
+        std::vector<Effect*> after = effectList->effects;
+        after.erase(after.begin() + i);
+        ChangeEffects(after);
+    }
+
     void Reset() {
         time = 0;
         std::vector<INode*> nodes;
@@ -95,12 +182,22 @@ public:
         for (INode* n : nodes) n->DeleteThis();
         for (int i = 0; i < NUM_MTL_SLOTS; ++i) editor->ReplaceReference(i, nullptr, TRUE);
         root->DeleteAllRefs();
+        effectList->SetList({});
     }
 
 private:
+    void ChangeEffects(const std::vector<Effect*>& after) {
+        // The record is put (pinning the effects) before the list changes, so
+        // an effect that leaves the list survives for undo.
+        if (theHold.Holding())
+            theHold.Put(new EffectListRestore(effectList, effectList->effects, after));
+        effectList->SetList(after);
+    }
+
     TimeValue time = 0;
     INode* root;
     MtlEditorSlots* editor;
+    EffectList* effectList;
 };
 
 CoreInterface& Core() {

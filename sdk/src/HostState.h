@@ -13,6 +13,7 @@ struct HostState {
     std::unordered_set<const ReferenceMaker*> hostOwned;
     std::vector<CStr> diagnostics;
     std::vector<ClassDesc*> classes;
+    int cloneRefHierarchyCalls = 0;
 };
 
 HostState& Host();

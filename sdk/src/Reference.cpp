@@ -110,6 +110,13 @@ RefTargetHandle DefaultRemapDir::CloneRef(RefTargetHandle oldTarg) {
     return made;
 }
 
+ReferenceTarget* CloneRefHierarchy(ReferenceTarget* rt) {
+    ++Host().cloneRefHierarchyCalls;
+    if (!rt) return nullptr;
+    DefaultRemapDir remap(FALSE);
+    return remap.CloneRef(rt);
+}
+
 // ---------------------------------------------------- recorded ref changes
 
 // The host's own undo record of a reference change made while holding. It pins

@@ -78,4 +78,6 @@ int LiveTargetCount() {
     return n;
 }
 
+int CloneRefHierarchyCalls() { return Host().cloneRefHierarchyCalls; }
+
 }  // namespace StandIn

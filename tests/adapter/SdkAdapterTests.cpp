@@ -1,0 +1,42 @@
+// The per-SDK adapter, compiled for the generation this program is built for.
+#include "HostTest.h"
+#include "SceneBuilder.h"
+#include "SdkAdapter.h"
+#include "StdMtl.h"
+
+namespace {
+
+class SdkAdapterTest : public HostTest {};
+
+TEST_F(SdkAdapterTest, VersionWordMatchesTheGeneration) {
+    struct Row {
+        int generation;
+        ULONG word;
+    } rows[] = {{2008, 0x23281500}, {2009, 0x2AF81900}, {2010, 0x2EE02100}, {2012, 0x364C2500}};
+    int matched = 0;
+    for (const Row& row : rows) {
+        if (row.generation != VRN3_SDK_GENERATION) continue;
+        EXPECT_EQ(SdkLibVersion(), row.word);
+        ++matched;
+    }
+    EXPECT_EQ(matched, 1) << "generation " << VRN3_SDK_GENERATION;
+}
+
+TEST_F(SdkAdapterTest, CloneTakesTheGenerationsWay) {
+    StdMtl* source = Scene::Standard("source");
+    source->SetDiffuse(Color(0.2f, 0.4f, 0.6f), 0);
+    int before = StandIn::CloneRefHierarchyCalls();
+
+    ReferenceTarget* copy = CloneTarget(source);
+    ASSERT_NE(copy, nullptr);
+    ASSERT_NE(copy, source);
+    EXPECT_EQ(copy->ClassID(), source->ClassID());
+    EXPECT_EQ(static_cast<StdMtl*>(static_cast<Mtl*>(copy))->GetDiffuse(0), Color(0.2f, 0.4f, 0.6f));
+    EXPECT_EQ(StandIn::CloneRefHierarchyCalls() - before, VRN3_SDK_GENERATION >= 2012 ? 1 : 0);
+
+    EXPECT_EQ(CloneTarget(nullptr), nullptr);
+    copy->DeleteThis();
+    source->DeleteThis();
+}
+
+}  // namespace
