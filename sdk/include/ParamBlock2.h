@@ -199,6 +199,8 @@ private:
 
     enum Kind { KIND_FLOAT, KIND_INT, KIND_POINT, KIND_STRING, KIND_REF };
 
+    static Entry DefaultEntry(const ParamDef& d);
+    static size_t InitialCount(const ParamDef& d);
     bool Locate(const char* op, ParamID id, int tabIndex, Kind kind, int& param);
     bool SlotOf(int refIndex, Slot& slot);
     int RefIndexOf(int param, int entry, bool controller);

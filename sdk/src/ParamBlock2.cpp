@@ -166,17 +166,24 @@ IParamBlock2::IParamBlock2(ParamBlockDesc2* pdesc, ReferenceMaker* o) : desc(pde
     params.resize(static_cast<size_t>(desc->Count()));
     for (int i = 0; i < desc->Count(); ++i) {
         const ParamDef& d = desc->ParamDefAt(i);
-        Entry def;
-        def.f = d.defFloat;
-        def.i = d.defInt;
-        def.p = d.defPoint;
-        def.s = d.defString;
-        params[static_cast<size_t>(i)].entries.assign(
-            IsTabType(d.type) ? static_cast<size_t>(std::max(0, d.tabCount)) : 1, def);
+        params[static_cast<size_t>(i)].entries.assign(InitialCount(d), DefaultEntry(d));
     }
 }
 
 IParamBlock2::~IParamBlock2() = default;
+
+IParamBlock2::Entry IParamBlock2::DefaultEntry(const ParamDef& d) {
+    Entry def;
+    def.f = d.defFloat;
+    def.i = d.defInt;
+    def.p = d.defPoint;
+    def.s = d.defString;
+    return def;
+}
+
+size_t IParamBlock2::InitialCount(const ParamDef& d) {
+    return IsTabType(d.type) ? static_cast<size_t>(std::max(0, d.tabCount)) : 1;
+}
 
 ParamID IParamBlock2::IndextoID(int i) const {
     return i >= 0 && i < desc->Count() ? desc->ParamDefAt(i).id : static_cast<ParamID>(-1);
@@ -235,13 +242,7 @@ int IParamBlock2::SetCount(ParamID id, int n) {
     if (theHold.Holding())
         Report("SetCount: table counts are not undoable here (parameter %d of block %d)", id, ID());
     if (n < static_cast<int>(entries.size())) ClearRefsOf(p, n);
-    const ParamDef& d = desc->ParamDefAt(p);
-    Entry def;
-    def.f = d.defFloat;
-    def.i = d.defInt;
-    def.p = d.defPoint;
-    def.s = d.defString;
-    entries.resize(static_cast<size_t>(n), def);
+    entries.resize(static_cast<size_t>(n), DefaultEntry(desc->ParamDefAt(p)));
     return n;
 }
 
@@ -624,13 +625,7 @@ void IParamBlock2::SetReference(int i, RefTargetHandle rtarg) {
 void IParamBlock2::ResetParam(int param) {
     ClearRefsOf(param, 0);
     const ParamDef& d = desc->ParamDefAt(param);
-    Entry def;
-    def.f = d.defFloat;
-    def.i = d.defInt;
-    def.p = d.defPoint;
-    def.s = d.defString;
-    auto& entries = params[static_cast<size_t>(param)].entries;
-    entries.assign(IsTabType(d.type) ? static_cast<size_t>(std::max(0, d.tabCount)) : 1, def);
+    params[static_cast<size_t>(param)].entries.assign(InitialCount(d), DefaultEntry(d));
 }
 
 void IParamBlock2::ResetAll(BOOL updateUI, BOOL callSetHandlers) {
