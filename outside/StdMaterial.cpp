@@ -18,9 +18,7 @@ Color StdMaterial::GetDiffuse(TimeValue t) { return shader ? shader->GetDiffuseC
 void StdMaterial::SetSpecular(Color c, TimeValue t) {
     if (shader) shader->SetSpecularClr(c, t);
 }
-Color StdMaterial::GetSpecular(TimeValue t) {
-    return shader ? shader->GetSpecularClr(t) : Color();
-}
+Color StdMaterial::GetSpecular(TimeValue t) { return shader ? shader->GetSpecularClr(t) : Color(); }
 void StdMaterial::SetShinStr(float v, TimeValue t) {
     if (shader) shader->SetSpecularLevel(v, t);
 }
@@ -70,7 +68,8 @@ RefTargetHandle StdMaterial::GetReference(int i) {
 void StdMaterial::SetReference(int i, RefTargetHandle rtarg) {
     SClass_ID sc = rtarg ? rtarg->SuperClassID() : 0;
     if (IsChannel(i)) {
-        if (!rtarg || sc == TEXMAP_CLASS_ID) channels[static_cast<size_t>(i)].map = static_cast<Texmap*>(rtarg);
+        if (!rtarg || sc == TEXMAP_CLASS_ID)
+            channels[static_cast<size_t>(i)].map = static_cast<Texmap*>(rtarg);
     } else if (i == ShaderRef()) {
         if (!rtarg || sc == SHADER_CLASS_ID) shader = static_cast<Shader*>(rtarg);
     }

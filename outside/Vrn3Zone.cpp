@@ -4,28 +4,45 @@
 
 namespace {
 
-ParamBlockDesc2 zoneBlock(0, "zone", {
-    Default(Param(0, "start", TYPE_FLOAT, P_ANIMATABLE), 0.0f),
-    Default(Param(1, "end", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
-    TabCount(Param(2, "zoneMaps", TYPE_TEXMAP_TAB), 2),
-    Default(Param(3, "color", TYPE_RGBA, P_ANIMATABLE), Color(0.5f, 0.5f, 0.5f)),
-    Default(Param(4, "mapAmount", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
-    Default(Param(5, "mapOn", TYPE_INT, P_ANIMATABLE), 0),
-    Param(6, "patternMap", TYPE_TEXMAP),
-    Default(Param(7, "blendMode", TYPE_INT), 0),
-    Default(Param(8, "standardMix", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
-    Default(TabCount(Param(9, "strokeOn", TYPE_INT_TAB), 1), 1),
-    Default(Param(10, "shadowOnly", TYPE_BOOL), 0),
-    Default(Param(11, "zoneNumber", TYPE_INT), 1),
-    Param(12, "patternOffset", TYPE_POINT3),
-    Default(Param(13, "patternDensity", TYPE_PCNT_FRAC), 0.5f),
-});
+// The on/off-per-stroke table of block 0.
+const ParamID strokeOnParam = 9;
+
+ParamBlockDesc2 zoneBlock(0, "zone",
+                          {
+                              Default(Param(0, "start", TYPE_FLOAT, P_ANIMATABLE), 0.0f),
+                              Default(Param(1, "end", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
+                              TabCount(Param(2, "zoneMaps", TYPE_TEXMAP_TAB), 2),
+                              Default(Param(3, "color", TYPE_RGBA, P_ANIMATABLE),
+                                      Color(0.5f, 0.5f, 0.5f)),
+                              Default(Param(4, "mapAmount", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
+                              Default(Param(5, "mapOn", TYPE_INT, P_ANIMATABLE), 0),
+                              Param(6, "patternMap", TYPE_TEXMAP),
+                              Default(Param(7, "blendMode", TYPE_INT), 0),
+                              Default(Param(8, "standardMix", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
+                              Default(TabCount(Param(9, "strokeOn", TYPE_INT_TAB), 1), 1),
+                              Default(Param(10, "shadowOnly", TYPE_BOOL), 0),
+                              Default(Param(11, "zoneNumber", TYPE_INT), 1),
+                              Param(12, "patternOffset", TYPE_POINT3),
+                              Default(Param(13, "patternDensity", TYPE_PCNT_FRAC), 0.5f),
+                          });
 
 }  // namespace
 
-Vrn3Zone::Vrn3Zone()
-    : strokes(this, FIRST_STROKE_REF),
-      strokeList(Vrn3Zone::STROKE_LIST_INTERFACE_ID, strokes, 0, 1, 2) {
+Vrn3Zone::StrokeListInterface::StrokeListInterface(Vrn3Zone& z)
+    : ObjectListInterface(Vrn3Zone::STROKE_LIST_INTERFACE_ID, z.strokes, 0, 1, 2), zone(z) {}
+
+FPStatus Vrn3Zone::StrokeListInterface::Invoke(FunctionID fid, FPValue& result, FPParams* p) {
+    FPStatus status = ObjectListInterface::Invoke(fid, result, p);
+    if (fid == 0 && status == FPS_OK) zone.MatchStrokeTable();
+    return status;
+}
+
+void Vrn3Zone::MatchStrokeTable() {
+    if (pblock && pblock->Count(strokeOnParam) != strokes.Count())
+        pblock->SetCount(strokeOnParam, strokes.Count());
+}
+
+Vrn3Zone::Vrn3Zone() : strokes(this, FIRST_STROKE_REF), strokeList(*this) {
     ReplaceReference(PBLOCK_REF, CreateParameterBlock2(&zoneBlock, this));
     strokes.Append(new Vrn3Stroke);
 }

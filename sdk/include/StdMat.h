@@ -14,18 +14,18 @@ class IParamBlock2;
 // change. A material turns a map ID into its own map channel with
 // StdMat2::StdIDToChannel.
 enum {
-    ID_AM = 0,  // ambient
-    ID_DI = 1,  // diffuse
-    ID_SP = 2,  // specular
-    ID_SH = 3,  // glossiness (shininess)
-    ID_SS = 4,  // specular level (shininess strength)
-    ID_SI = 5,  // self-illumination
-    ID_OP = 6,  // opacity
-    ID_FI = 7,  // filter colour
-    ID_BU = 8,  // bump
-    ID_RL = 9,  // reflection
-    ID_RR = 10, // refraction
-    ID_DP = 11, // displacement
+    ID_AM = 0,   // ambient
+    ID_DI = 1,   // diffuse
+    ID_SP = 2,   // specular
+    ID_SH = 3,   // glossiness (shininess)
+    ID_SS = 4,   // specular level (shininess strength)
+    ID_SI = 5,   // self-illumination
+    ID_OP = 6,   // opacity
+    ID_FI = 7,   // filter colour
+    ID_BU = 8,   // bump
+    ID_RL = 9,   // reflection
+    ID_RR = 10,  // refraction
+    ID_DP = 11,  // displacement
     NTEXMAPS = 12
 };
 
