@@ -41,11 +41,21 @@ struct BasicSettings {
 };
 
 BasicSettings SettingsOf(StdMat2* m) {
-    return {m->GetSoften(),       m->GetFaceMap(),         m->GetTwoSided(),
-            m->GetWire(),         m->GetWireUnits(),       m->GetFalloffOut(),
-            m->GetTransparencyType(), m->GetOpacity(0),    m->GetOpacFalloff(0),
-            m->GetWireSize(0),    m->GetIOR(0),            m->IsFaceted(),
-            m->GetSelfIllum(0),   m->GetSelfIllumColor(0), m->GetSelfIllumColorOn()};
+    return {m->GetSoften(),
+            m->GetFaceMap(),
+            m->GetTwoSided(),
+            m->GetWire(),
+            m->GetWireUnits(),
+            m->GetFalloffOut(),
+            m->GetTransparencyType(),
+            m->GetOpacity(0),
+            m->GetOpacFalloff(0),
+            m->GetWireSize(0),
+            m->GetIOR(0),
+            m->IsFaceted(),
+            m->GetSelfIllum(0),
+            m->GetSelfIllumColor(0),
+            m->GetSelfIllumColorOn()};
 }
 
 void Apply(StdMat2* m, const BasicSettings& s) {
@@ -66,8 +76,9 @@ void Apply(StdMat2* m, const BasicSettings& s) {
     m->SetSelfIllumColorOn(s.selfIllumColorOn);
 }
 
-const BasicSettings unusual = {TRUE, TRUE, TRUE, TRUE, TRUE, TRUE, 2, 0.4f,
-                               0.3f, 2.5f, 1.8f, TRUE, 0.2f, Color(0.1f, 0.2f, 0.3f), TRUE};
+const BasicSettings unusual = {TRUE, TRUE, TRUE, TRUE, TRUE, TRUE, 2,
+                               0.4f, 0.3f, 2.5f, 1.8f, TRUE, 0.2f, Color(0.1f, 0.2f, 0.3f),
+                               TRUE};
 
 // Every channel of a material: map, enabled state and amount.
 struct Channels {
@@ -287,7 +298,8 @@ TEST_F(StandardMtlConversionTest, CompatibleMaterialPassesItsMapsToTheBaseMateri
     }
 }
 
-TEST_F(StandardMtlConversionTest, CompatibleMaterialWithOrdinaryShaderKeepsDefaultZonesAndHighlight) {
+TEST_F(StandardMtlConversionTest,
+       CompatibleMaterialWithOrdinaryShaderKeepsDefaultZonesAndHighlight) {
     StdCompatibleMtl* source = Scene::StdCompatible();
     source->SetShinStr(0.9f, 0);
     Mtl* result = Convert(source, 0x10108C01 | CONV_HIGHLIGHT_ADD);
