@@ -103,7 +103,8 @@ void CopyCompatibleMaps(StdMat2* source, Shader* shader, StdMat2* base, TimeValu
         if (!mix && (id == ID_SP || id == ID_SH || id == ID_SS)) continue;
         long from = source->StdIDToChannel(id);
         long to = base->StdIDToChannel(id);
-        if (from >= 0 && to >= 0) CopyChannel(source, int(from), base, int(to), t);
+        if (from >= 0 && to >= 0)
+            CopyChannel(source, static_cast<int>(from), base, static_cast<int>(to), t);
     }
     if (!mix) return;
     struct {
@@ -112,7 +113,7 @@ void CopyCompatibleMaps(StdMat2* source, Shader* shader, StdMat2* base, TimeValu
     } const shadeChannels[] = {{8, ID_AM}, {9, ID_DI}, {10, ID_SP}, {3, ID_SS}, {4, ID_SH}};
     for (const auto& p : shadeChannels) {
         long to = source->StdIDToChannel(p.id);
-        if (to >= 0) CopyChannel(source, p.rawChannel, base, int(to), t);
+        if (to >= 0) CopyChannel(source, p.rawChannel, base, static_cast<int>(to), t);
     }
 }
 

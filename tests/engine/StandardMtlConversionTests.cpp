@@ -314,6 +314,19 @@ TEST_F(StandardMtlConversionTest,
     source->DeleteThis();
 }
 
+TEST_F(StandardMtlConversionTest, CompatibleMaterialWithAShaderWithoutMixCountsAsMixOff) {
+    StdCompatibleMtl* source = Scene::StdCompatible();
+    ASSERT_TRUE(source->SwitchShader(BLINN_SHADER_CLASS_ID));
+    PutMap(source, 1, "diffuse");
+    PutMap(source, 2, "specular");
+    Mtl* result = Convert(source, 0x10108C01);
+    StdMat2* base = static_cast<StdMat2*>(result->GetSubMtl(0));
+    EXPECT_EQ(base->GetSubTexmap(ID_DI), source->GetSubTexmap(1));
+    EXPECT_EQ(base->GetSubTexmap(ID_SP), nullptr);
+    result->DeleteThis();
+    source->DeleteThis();
+}
+
 TEST_F(StandardMtlConversionTest, CompatibleMaterialWithToonShaderGetsTonesOnItsOwnBase) {
     StdCompatibleMtl* source = Scene::StdCompatible();
     ASSERT_TRUE(source->SwitchShader(FINALTOON_SHADER_CLASS_ID));
@@ -350,6 +363,37 @@ TEST_F(StandardMtlConversionTest, BaseMaterialOfAnotherClassStopsTheConversion) 
     EXPECT_EQ(result->GetSubTexmap(VRN3_MTL_SLOT_BUMP), nullptr);
     result->DeleteThis();
     source->DeleteThis();
+}
+
+TEST_F(StandardMtlConversionTest, ConversionUnderASuspendedHoldRecordsNothing) {
+    // As the convert command runs it: inside an open hold, with recording suspended.
+    Mtl* reference = Scene::Vrn3("reference");
+    Scene::Slot(0, reference);
+    struct Row {
+        const char* name;
+        Mtl* source;
+        Mtl* reference;
+        ConvertOptionFlags flags;
+    } rows[] = {
+        {"automatic zones", Scene::Standard(), nullptr, 0x10108C01},
+        {"reference zones with copied strokes", Scene::Standard(), reference,
+         CONV_REFER_STROKES | CONV_REFER_COPY},
+        {"finalToon", Scene::Shaded(FINALTOON_SHADER_CLASS_ID), nullptr, 0},
+        {"Illustrate!", Scene::Shaded(ILLUSTRATE_SHADER_CLASS_ID), nullptr, 0x10108C01},
+        {"standard-compatible", Scene::StdCompatible(), nullptr, 0x10108C01},
+    };
+    for (const Row& row : rows) {
+        theHold.Begin();
+        Mtl* result = nullptr;
+        {
+            SuspendAll suspend(TRUE, TRUE);
+            result = ConvertMaterial(row.source, row.flags, row.reference, &registry);
+        }
+        EXPECT_EQ(theHold.PendingRecords(), 0) << row.name;
+        theHold.Accept("convert");
+        ASSERT_NE(result, nullptr) << row.name;
+        result->DeleteThis();
+    }
 }
 
 // A host without the host's own shaders: a Standard material made there has
