@@ -130,6 +130,23 @@ void CopyHighlightMaps(Mtl* newMtl, StdMat2* source) {
     }
 }
 
+// Zones and highlight from the tones of a finalToon or Illustrate! shader.
+void ConvertTones(Mtl* newMtl, StdMat2* source, Shader* shader, bool illustrate,
+                  ConvertOptionFlags flags, TimeValue t) {
+    IParamBlock2* toonBlock = shader->GetParamBlock(0);
+    ConvertFromIlContext il;
+    ConvertFromFtContext ft;
+    ConvertFromFtContext& ctx = illustrate ? il : ft;
+    if (toonBlock) {
+        if (illustrate)
+            il.FillFromIllustrate(toonBlock, t, flags);
+        else
+            ft.FillFromFinalToon(toonBlock, t, flags);
+    }
+    ctx.SwapFirstTwoTones();
+    ConvertFromFtAndIl(newMtl, source, ctx, t);
+}
+
 }  // namespace
 
 BOOL ConvertStandardMtl(Mtl* newMtl, Mtl* source, ConvertOptionFlags flags, Mtl* reference) {
@@ -158,21 +175,7 @@ BOOL ConvertStandardMtl(Mtl* newMtl, Mtl* source, ConvertOptionFlags flags, Mtl*
     if (finalToon || illustrate) {
         if (finalToon) SetBaseShaderFromFinalToon(baseShader, srcShader, t);
         CopyBasicSettings(src, base, t);
-    }
-
-    if (finalToon || illustrate) {
-        IParamBlock2* toonBlock = srcShader->GetParamBlock(0);
-        ConvertFromIlContext il;
-        ConvertFromFtContext ft;
-        ConvertFromFtContext& ctx = illustrate ? il : ft;
-        if (toonBlock) {
-            if (illustrate)
-                il.FillFromIllustrate(toonBlock, t, flags);
-            else
-                ft.FillFromFinalToon(toonBlock, t, flags);
-        }
-        ctx.SwapFirstTwoTones();
-        ConvertFromFtAndIl(newMtl, src, ctx, t);
+        ConvertTones(newMtl, src, srcShader, illustrate, flags, t);
     } else if (isStandard) {
         float selfAmount = src->GetSelfIllum(t);
         Color selfColor = src->GetSelfIllumColor(t);
