@@ -212,6 +212,42 @@ TEST_F(ToneConversionTest, ToneColourIsDesaturatedScaledAndLit) {
     }
 }
 
+TEST_F(ToneConversionTest, ZoneColoursComeFromEachShadersOwnTones) {
+    // Tone 1 colour (1, 0.5, 0) at half amount; self-illumination 0.5 without
+    // colour and diffuse (0.2, 0.4, 0.6). finalToon adds half the diffuse;
+    // Illustrate! desaturates by half first and blends halfway to the diffuse.
+    struct Row {
+        const char* name;
+        Class_ID shader;
+        Color expected;
+    } rows[] = {
+        {"finalToon", FINALTOON_SHADER_CLASS_ID, Color(0.6f, 0.45f, 0.3f)},
+        {"Illustrate!", ILLUSTRATE_SHADER_CLASS_ID, Color(0.2875f, 0.325f, 0.3625f)},
+    };
+    for (const Row& row : rows) {
+        StdMtl* source = Scene::Shaded(row.shader, row.name);
+        source->SetSelfIllum(0.5f, 0);
+        source->SetDiffuse(Color(0.2f, 0.4f, 0.6f), 0);
+        IParamBlock2* pb = ShaderBlock(source);
+        if (row.shader == ILLUSTRATE_SHADER_CLASS_ID) {
+            pb->SetValue(IL_TONE_COLOR[1], 0, Color(1, 0.5f, 0));
+            pb->SetValue(IL_TONE_AMOUNT[1], 0, 0.5f);
+            pb->SetValue(IL_DESATURATION, 0, 0.5f);
+        } else {
+            pb->SetValue(FT_TONE_COLOR[1], 0, Color(1, 0.5f, 0));
+            pb->SetValue(FT_TONE_AMOUNT[1], 0, 50.0f);
+        }
+        Mtl* result = Convert(source, CONV_FT_SPECULAR_ZONE | CONV_IL_HIGHLIGHT_ZONE);
+        ASSERT_EQ(GetMtlZoneCount(result), 3) << row.name;
+        Color c = GetZoneParams(GetMtlZone(result, 1))->GetColor(VRN3_ZONE_COLOR);
+        EXPECT_NEAR(c.r, row.expected.r, 1e-6f) << row.name;
+        EXPECT_NEAR(c.g, row.expected.g, 1e-6f) << row.name;
+        EXPECT_NEAR(c.b, row.expected.b, 1e-6f) << row.name;
+        result->DeleteThis();
+        source->DeleteThis();
+    }
+}
+
 TEST_F(ToneConversionTest, ZonesShareTheSourcesToneMaps) {
     StdMtl* source = Scene::Shaded(FINALTOON_SHADER_CLASS_ID);
     Texmap* ambient = Scene::Map("ambient");
