@@ -2,6 +2,8 @@
 
 #include "MultiMtl.h"
 #include "OutsideClassDesc.h"
+#include "Shaders.h"
+#include "StdCompatibleMtl.h"
 #include "StandIn.h"
 #include "StdMtl.h"
 #include "Vrn2Mtl.h"
@@ -24,6 +26,19 @@ OutsideClassDesc<Vrn3MtlSettings> vrn3SettingsDesc("Varnel 3 Material Settings",
 
 OutsideClassDesc<Vrn2Mtl> vrn2MtlDesc("Varnel 2 Material", MATERIAL_CLASS_ID, Vrn2Mtl::CLASS_ID);
 
+OutsideClassDesc<BlinnShader> blinnDesc("Blinn", SHADER_CLASS_ID, BlinnShader::CLASS_ID);
+OutsideClassDesc<AnisoShader> anisoDesc("Anisotropic", SHADER_CLASS_ID, AnisoShader::CLASS_ID);
+OutsideClassDesc<PhongShader> phongDesc("Phong", SHADER_CLASS_ID, PhongShader::CLASS_ID);
+OutsideClassDesc<FinalToonShader> finalToonDesc("finalToon", SHADER_CLASS_ID,
+                                                FinalToonShader::CLASS_ID);
+OutsideClassDesc<IllustrateShader> illustrateDesc("Illustrate!", SHADER_CLASS_ID,
+                                                  IllustrateShader::CLASS_ID);
+OutsideClassDesc<StdCompatibleMtl> stdCompatibleDesc("Standard-Compatible Material",
+                                                     MATERIAL_CLASS_ID, StdCompatibleMtl::CLASS_ID);
+OutsideClassDesc<StdCompatibleShader> stdCompatibleShaderDesc("Standard-Compatible Shader",
+                                                              SHADER_CLASS_ID,
+                                                              StdCompatibleShader::CLASS_ID);
+
 }  // namespace
 
 void RegisterHostMaterials() {
@@ -39,3 +54,19 @@ void RegisterVarnel3Classes() {
 }
 
 void RegisterVarnel2Classes() { StandIn::RegisterClassDesc(&vrn2MtlDesc); }
+
+void RegisterShaders() {
+    StandIn::RegisterClassDesc(&blinnDesc);
+    StandIn::RegisterClassDesc(&anisoDesc);
+    StandIn::RegisterClassDesc(&phongDesc);
+}
+
+void RegisterToonShaders() {
+    StandIn::RegisterClassDesc(&finalToonDesc);
+    StandIn::RegisterClassDesc(&illustrateDesc);
+}
+
+void RegisterStdCompatibleClasses() {
+    StandIn::RegisterClassDesc(&stdCompatibleDesc);
+    StandIn::RegisterClassDesc(&stdCompatibleShaderDesc);
+}

@@ -9,3 +9,9 @@ void RegisterHostMaterials();
 void RegisterVarnel3Classes();
 // The Varnel 2 plug-in.
 void RegisterVarnel2Classes();
+// The host's shaders: Blinn, anisotropic and Phong.
+void RegisterShaders();
+// The finalToon and Illustrate! shader plug-ins.
+void RegisterToonShaders();
+// The standard-compatible material's plug-in: the material and its own shader.
+void RegisterStdCompatibleClasses();

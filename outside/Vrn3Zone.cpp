@@ -4,6 +4,9 @@
 
 namespace {
 
+// The on/off-per-stroke table of block 0.
+const ParamID strokeOnParam = 9;
+
 ParamBlockDesc2 zoneBlock(0, "zone", {
     Default(Param(0, "start", TYPE_FLOAT, P_ANIMATABLE), 0.0f),
     Default(Param(1, "end", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
@@ -23,9 +26,21 @@ ParamBlockDesc2 zoneBlock(0, "zone", {
 
 }  // namespace
 
-Vrn3Zone::Vrn3Zone()
-    : strokes(this, FIRST_STROKE_REF),
-      strokeList(Vrn3Zone::STROKE_LIST_INTERFACE_ID, strokes, 0, 1, 2) {
+Vrn3Zone::StrokeListInterface::StrokeListInterface(Vrn3Zone& z)
+    : ObjectListInterface(Vrn3Zone::STROKE_LIST_INTERFACE_ID, z.strokes, 0, 1, 2), zone(z) {}
+
+FPStatus Vrn3Zone::StrokeListInterface::Invoke(FunctionID fid, FPValue& result, FPParams* p) {
+    FPStatus status = ObjectListInterface::Invoke(fid, result, p);
+    if (fid == 0 && status == FPS_OK) zone.MatchStrokeTable();
+    return status;
+}
+
+void Vrn3Zone::MatchStrokeTable() {
+    if (pblock && pblock->Count(strokeOnParam) != strokes.Count())
+        pblock->SetCount(strokeOnParam, strokes.Count());
+}
+
+Vrn3Zone::Vrn3Zone() : strokes(this, FIRST_STROKE_REF), strokeList(*this) {
     ReplaceReference(PBLOCK_REF, CreateParameterBlock2(&zoneBlock, this));
     strokes.Append(new Vrn3Stroke);
 }

@@ -25,16 +25,21 @@
 //
 // Stroke-list interface (0x75a156a0, 0x19017a72): 0 set strokes (table),
 // 1 stroke count, 2 stroke at index. A new zone has one default stroke.
+// Setting the strokes gives table 9 one entry per stroke: entries kept keep
+// their values, new ones take the default.
+//
+// A clone has its own block (values copied), its own copy of the map and of
+// every stroke.
 #pragma once
 
 #include "Materials.h"
 #include "ObjectList.h"
 #include "ParamBlock2.h"
 
-
 class Vrn3Zone : public ReferenceTarget {
 public:
-    static inline const Interface_ID STROKE_LIST_INTERFACE_ID = Interface_ID(0x75a156a0, 0x19017a72);
+    static inline const Interface_ID STROKE_LIST_INTERFACE_ID =
+        Interface_ID(0x75a156a0, 0x19017a72);
     static inline const Class_ID CLASS_ID = Class_ID(0x20101757, 0x08140210);
     enum { PBLOCK_REF = 0, MAP_REF = 1, FIRST_STROKE_REF = 2 };
 
@@ -60,8 +65,21 @@ public:
     const ObjectList& Strokes() const { return strokes; }
 
 private:
+    // The stroke list's interface, which keeps table 9 in step with the strokes.
+    class StrokeListInterface : public ObjectListInterface {
+    public:
+        StrokeListInterface(Vrn3Zone& zone);
+        FPStatus Invoke(FunctionID fid, FPValue& result, FPParams* p) override;
+        using FPInterface::Invoke;
+
+    private:
+        Vrn3Zone& zone;
+    };
+
+    void MatchStrokeTable();
+
     IParamBlock2* pblock = nullptr;
     Texmap* map = nullptr;
     ObjectList strokes;
-    ObjectListInterface strokeList;
+    StrokeListInterface strokeList;
 };

@@ -18,4 +18,5 @@
 #include "Node.h"
 #include "ParamBlock2.h"
 #include "Reference.h"
+#include "StdMat.h"
 #include "Tab.h"

@@ -56,7 +56,8 @@ TEST_F(ReferenceTest, DependentsFollowEveryReferenceChange) {
 TEST_F(ReferenceTest, UnreferencedOldTargetIsDeletedOnlyWithDelOld) {
     Holder holder(1);
     Mtl* kept = Scene::Standard("kept");
-    Mtl* dropped = Scene::Standard("dropped");
+    // A material that owns nothing, so that exactly one target goes.
+    Mtl* dropped = Scene::Multi(0, "dropped");
     int before = StandIn::LiveTargetCount();
 
     holder.ReplaceReference(0, kept);
