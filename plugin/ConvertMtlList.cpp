@@ -23,14 +23,6 @@ DWORD WINAPI NoProgressWork(LPVOID arg) {
     return 0;
 }
 
-ConvertOptionFlags ReadOptionFlags(HWND panel) {
-    ConvertOptionFlags flags = 0;
-    // Only the check state counts: a greyed control still gives its bit.
-    for (const OptionBit& o : optionBits)
-        if (IsDlgButtonChecked(panel, o.controlId) == BST_CHECKED) flags |= o.bit;
-    return flags;
-}
-
 void ShowWarning(HWND panel, int textId) {
     // The caption is copied first: both texts come through the one buffer.
     CStr caption(LoadResText(IDS_MTL_CONVERTER));
@@ -93,6 +85,14 @@ bool ReplaceMtl(Mtl* mtl, Mtl* newMtl) {
 }
 
 }  // namespace
+
+ConvertOptionFlags ReadOptionFlags(HWND panel) {
+    ConvertOptionFlags flags = 0;
+    // Only the check state counts: a greyed control still gives its bit.
+    for (const OptionBit& o : optionBits)
+        if (IsDlgButtonChecked(panel, o.controlId) == BST_CHECKED) flags |= o.bit;
+    return flags;
+}
 
 void Vrn3MtlConverter::ConvertMtlList(HWND panel) {
     if (targetList.empty()) return;

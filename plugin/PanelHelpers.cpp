@@ -75,8 +75,11 @@ bool IsVarnel3Available() {
 }
 
 HWND AddNotLoadedPage(Interface* ip, const char* title) {
-    return ip->AddRollupPage(hInstance, MAKEINTRESOURCEA(IDD_NOT_LOADED), NotLoadedDlgProc, title,
-                             0, 0, ROLLUP_CAT_STANDARD);
+    // The title usually comes from the text buffer, which the page's own
+    // WM_INITDIALOG reloads while the host is still making the page.
+    CStr ownTitle(title);
+    return ip->AddRollupPage(hInstance, MAKEINTRESOURCEA(IDD_NOT_LOADED), NotLoadedDlgProc,
+                             ownTitle, 0, 0, ROLLUP_CAT_STANDARD);
 }
 
 INT_PTR CALLBACK NotLoadedDlgProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {

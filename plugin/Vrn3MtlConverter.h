@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "ConvertOptions.h"
 #include "CustCont.h"
 #include "MtlConvData.h"
 #include "Notify.h"
@@ -52,6 +53,9 @@ struct OptionState {
 };
 const int NUM_OPTION_STATES = 12;
 extern OptionState optionStates[NUM_OPTION_STATES];
+
+// The option word given by the check boxes of panel.
+ConvertOptionFlags ReadOptionFlags(HWND panel);
 
 // Empties the target list (undoably while the hold is recording) and refreshes
 // the list box of the open panel.
