@@ -15,6 +15,7 @@
 #include "SceneBuilder.h"
 #include "StandIn.h"
 #include "StdMtl.h"
+#include "Vrn3Mtl.h"
 #include "Vrn3MtlConverter.h"
 #include "resource.h"
 
@@ -179,6 +180,23 @@ TEST_F(MtlConverterTest, ReferModeWithoutReferenceWarnsAndChangesNothing) {
     EXPECT_EQ(ListBox(panel), Lines({m}));
 }
 
+TEST_F(MtlConverterTest, ReferModeWithAReferenceConverts) {
+    StdMtl* m = Scene::Standard("target");
+    INode* node = Scene::Node(m);
+    Mtl* reference = Scene::Vrn3("reference");
+    HWND panel = Open();
+    List({m});
+    theMtlConverter.SetReferenceMtl(reference);
+    Click(panel, IDC_RADIO_REFER);
+    EXPECT_EQ(DialogDriver::ItemText(panel, IDC_REF_BUTTON), "reference");
+
+    ConvertAnswering(panel, IDOK);
+
+    EXPECT_TRUE(IsVrn3Named(node->GetMtl(), "target"));
+    // The reference stays for the next conversion.
+    EXPECT_EQ(theMtlConverter.refHolder.GetReference(0), reference);
+}
+
 TEST_F(MtlConverterTest, CancelInTheConfirmDialogChangesNothing) {
     StdMtl* m = Scene::Standard("target");
     INode* node = Scene::Node(m);
@@ -209,6 +227,7 @@ TEST_F(MtlConverterTest, ReplacesInSlotAndNodesAsOneUndoStep) {
 
     Mtl* made = a->GetMtl();
     ASSERT_TRUE(IsVrn3Named(made, "target"));
+    EXPECT_GE(static_cast<Vrn3Mtl*>(made)->UpdateCount(), 1);
     EXPECT_EQ(b->GetMtl(), made);
     EXPECT_EQ(ip->GetMtlSlot(3), made);
     EXPECT_TRUE(theMtlConverter.targetList.empty());
@@ -385,6 +404,16 @@ TEST_F(MtlConverterTest, DeletedTargetDropsOutOfTheList) {
     EXPECT_TRUE(IsVrn3Named(n3->GetMtl(), "three"));
     ASSERT_TRUE(theHold.Undo());
     EXPECT_EQ(ListBox(panel), expected);
+}
+
+TEST_F(MtlConverterTest, ClearingOutsideAHoldLeavesNoRecord) {
+    StdMtl* m = Scene::Standard("target");
+    HWND panel = Open();
+    List({m});
+    ClearMtlList(&theMtlConverter.targetList);
+    EXPECT_TRUE(theMtlConverter.targetList.empty());
+    EXPECT_TRUE(ListBox(panel).empty());
+    EXPECT_EQ(theHold.NumUndoSteps(), 0);
 }
 
 class MtlConverterWithoutVarnel3 : public MtlConverterTest {
