@@ -98,6 +98,22 @@ TEST_F(PanelHelpersTest, ConfirmShowsItsQuestionAndButtons) {
     ConfirmConvert(ip->GetMAXHWnd());
 }
 
+TEST_F(PanelHelpersTest, ConfirmIsCentredOverItsParent) {
+    HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 100, 80, 600, 400,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(parent, nullptr);
+    RECT dlgRect = {};
+    DialogDriver driver;
+    driver.Then([&](HWND dlg) {
+        GetWindowRect(dlg, &dlgRect);
+        DialogDriver::Click(dlg, IDOK);
+    });
+    ConfirmConvert(parent);
+    EXPECT_NEAR((dlgRect.left + dlgRect.right) / 2, 400, 1);
+    EXPECT_NEAR((dlgRect.top + dlgRect.bottom) / 2, 280, 1);
+    DestroyWindow(parent);
+}
+
 TEST_F(PanelHelpersTest, Varnel3AvailableWithItsMaterial) {
     int before = StandIn::LiveTargetCount();
     EXPECT_TRUE(IsVarnel3Available());
