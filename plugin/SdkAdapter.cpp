@@ -1,5 +1,7 @@
 #include "SdkAdapter.h"
 
+#include "Materials.h"
+
 #ifndef VRN3_SDK_GENERATION
 #error "VRN3_SDK_GENERATION must name the host SDK generation (2008, 2009, 2010 or 2012)"
 #endif
@@ -27,5 +29,26 @@ ReferenceTarget* CloneTarget(ReferenceTarget* source) {
 #else
     DefaultRemapDir remap(FALSE);
     return remap.CloneRef(source);
+#endif
+}
+
+void CollectDependents(ReferenceTarget* target, Tab<ReferenceMaker*>& deps) {
+    if (!target) return;
+#if VRN3_SDK_GENERATION >= 2010
+    DependentIterator di(target);
+    for (ReferenceMaker* m = di.Next(); m; m = di.Next()) deps.Append(1, &m);
+#else
+    for (RefListItem* item = target->GetRefList().FirstItem(); item && item->maker;
+         item = item->next)
+        deps.Append(1, &item->maker);
+#endif
+}
+
+BOOL IsTexDisplayEnabled(MtlBase* mtl) {
+    if (!mtl) return FALSE;
+#if VRN3_SDK_GENERATION >= 2009
+    return mtl->TestMtlFlag(MTL_TEX_DISPLAY_ENABLED) ? TRUE : FALSE;
+#else
+    return (mtl->MtlFlags() & 8) != 0 ? TRUE : FALSE;
 #endif
 }

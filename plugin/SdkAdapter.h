@@ -5,6 +5,9 @@
 
 #include "MaxTypes.h"
 #include "Reference.h"
+#include "Tab.h"
+
+class MtlBase;
 
 // The version word the module reports to the host it is built for.
 ULONG SdkLibVersion();
@@ -13,3 +16,12 @@ ULONG SdkLibVersion();
 // copied: through CloneRefHierarchy on the 2012 generation, through the
 // object's Clone with a fresh DefaultRemapDir(FALSE) before.
 ReferenceTarget* CloneTarget(ReferenceTarget* source);
+
+// Appends the direct dependents of target to deps, in the host's order: through
+// DependentIterator from 2010 on; before, by walking the target's own list of
+// dependents, which ends at its first empty entry.
+void CollectDependents(ReferenceTarget* target, Tab<ReferenceMaker*>& deps);
+
+// Whether mtl itself is shown in the viewport (its texture-display flag, bit 8):
+// the host's test from 2009 on, the flag word read inline before.
+BOOL IsTexDisplayEnabled(MtlBase* mtl);

@@ -6,7 +6,13 @@
 #include "Materials.h"
 #include "Node.h"
 
+#if !defined(_WIN32)
+typedef void* LPVOID;
+typedef DWORD (*LPTHREAD_START_ROUTINE)(LPVOID);
+#endif
+
 const int NUM_MTL_SLOTS = 24;
+const int ROLLUP_CAT_STANDARD = 4000;
 
 class SDKAPI Interface {
 public:
@@ -33,6 +39,39 @@ public:
     virtual Effect* GetEffect(int i) = 0;
     virtual void AddEffect(Effect* eff) = 0;
     virtual void DeleteEffect(int i) = 0;
+
+    // Viewport display of a map: shows tx for sub-material subNum of mtl (or
+    // for mtl itself with -1), or takes that display away again.
+    virtual void ActivateTexture(MtlBase* tx, Mtl* mtl, int subNum = -1);
+    virtual void DeActivateTexture(MtlBase* tx, Mtl* mtl, int subNum = -1);
+
+    // Redraws every viewport, the disabled ones too when doDisabled.
+    virtual void ForceCompleteRedraw(BOOL doDisabled = TRUE);
+
+    // The host's progress bar for a long command run on the UI thread. fn is
+    // called once by ProgressStart; GetCancel answers whether the user asked
+    // to stop (SetCancel(FALSE) takes that back).
+    virtual BOOL ProgressStart(const char* title, BOOL dispBar, LPTHREAD_START_ROUTINE fn,
+                               LPVOID arg);
+    virtual void ProgressUpdate(int pct, BOOL showPct = TRUE, const char* title = nullptr);
+    virtual void ProgressEnd();
+    virtual BOOL GetCancel();
+    virtual void SetCancel(BOOL sw);
+
+#if defined(_WIN32)
+    // The host's main window and its command panel's rollup pages. A page is a
+    // child dialog made from template dlgTemplate of module hInst.
+    virtual HWND GetMAXHWnd();
+    virtual HWND AddRollupPage(HINSTANCE hInst, const char* dlgTemplate, DLGPROC dlgProc,
+                               const char* title, LPARAM param = 0, DWORD flags = 0,
+                               int category = ROLLUP_CAT_STANDARD);
+    virtual void DeleteRollupPage(HWND hRollup);
+#endif
 };
 
+// The core interface of the later generations, with the material editor's
+// slot-aware calls.
+class SDKAPI Interface7 : public Interface {};
+
 SDKAPI Interface* GetCOREInterface();
+SDKAPI Interface7* GetCOREInterface7();

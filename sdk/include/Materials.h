@@ -56,6 +56,8 @@ public:
     }
     void ClearMtlFlag(int mask) { mtlFlags &= ~mask; }
     int TestMtlFlag(int mask) const { return (mtlFlags & mask) != 0 ? 1 : 0; }
+    // The flag word itself, as the older generations' inline tests read it.
+    int MtlFlags() const { return mtlFlags; }
 
 private:
     CStr name;

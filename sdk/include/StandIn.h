@@ -41,3 +41,35 @@ SDKAPI CStr CheckReferenceIntegrity();
 SDKAPI int CloneRefHierarchyCalls();
 
 }  // namespace StandIn
+
+class MtlBase;
+class Mtl;
+
+namespace StandIn {
+
+// Complete viewport redraws asked for since the host started.
+SDKAPI int CompleteRedrawCount();
+
+// The progress bar. With n > 0 the user cancels during the n-th ProgressUpdate
+// from now on (GetCancel answers TRUE from then on); 0 never cancels.
+SDKAPI void CancelProgressAfterUpdates(int n);
+SDKAPI bool ProgressRunning();
+// The percentages given to ProgressUpdate since the last ProgressStart.
+SDKAPI std::vector<int> ProgressUpdates();
+
+// Whether tx is shown in the viewport for (mtl, subNum) through ActivateTexture.
+SDKAPI bool IsTextureActive(MtlBase* tx, Mtl* mtl, int subNum);
+SDKAPI int ActiveTextureCount();
+
+}  // namespace StandIn
+
+#if defined(_WIN32)
+namespace StandIn {
+
+// The rollup pages of the Utilities panel, in the order they were added.
+SDKAPI int NumRollupPages();
+SDKAPI HWND RollupPage(int i);
+SDKAPI CStr RollupPageTitle(int i);
+
+}  // namespace StandIn
+#endif

@@ -4,6 +4,7 @@
 
 #include "Hold.h"
 #include "HostState.h"
+#include "Notify.h"
 #include "StandIn.h"
 
 using StandIn::Report;
@@ -84,7 +85,7 @@ private:
     std::vector<Effect*> before, after;
 };
 
-class CoreInterface : public Interface {
+class CoreInterface : public Interface7 {
 public:
     CoreInterface() {
         root = new INode;
@@ -208,11 +209,15 @@ CoreInterface& Core() {
 }  // namespace
 
 Interface* GetCOREInterface() { return &Core(); }
+Interface7* GetCOREInterface7() { return &Core(); }
 
 namespace StandIn {
 
 int ResetHost() {
+    // Like the host's own reset, modules hear of it first.
+    BroadcastNotification(NOTIFY_SYSTEM_PRE_RESET);
     theHold.Reset();
+    ResetHostServices();
     Core().Reset();
     Host().classes.clear();
     while (macroRecorder && !macroRecorder->Enabled()) macroRecorder->Enable();

@@ -20,3 +20,7 @@ HostState& Host();
 
 // A short description of an object for diagnostics: class name and address.
 CStr Describe(ReferenceMaker* m);
+
+// Back to a fresh state of the host's services (progress bar, viewport display,
+// redraw count, rollup pages); part of StandIn::ResetHost.
+void ResetHostServices();

@@ -1,0 +1,438 @@
+// The material converter's panel, convert command and undo, through its real
+// dialog procedure and the confirm dialog.
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "ConvertOptions.h"
+#include "DialogDriver.h"
+#include "HostTest.h"
+#include "MultiMtl.h"
+#include "OutsideClasses.h"
+#include "OutsideContract.h"
+#include "PanelHelpers.h"
+#include "SceneBuilder.h"
+#include "StandIn.h"
+#include "StdMtl.h"
+#include "Vrn3Mtl.h"
+#include "Vrn3MtlConverter.h"
+#include "resource.h"
+
+namespace {
+
+class MtlConverterTest : public HostTest {
+protected:
+    void SetUp() override {
+        HostTest::SetUp();
+        hInstance = GetModuleHandleA(nullptr);
+        for (int code : {NOTIFY_SYSTEM_PRE_RESET, NOTIFY_FILE_PRE_OPEN, NOTIFY_SYSTEM_PRE_NEW})
+            RegisterNotification(ResetNotifyProc, nullptr, code);
+        std::copy(optionStates, optionStates + NUM_OPTION_STATES, savedStates);
+    }
+    void TearDown() override {
+        if (theMtlConverter.hPanel) Close();
+        std::copy(savedStates, savedStates + NUM_OPTION_STATES, optionStates);
+        HostTest::TearDown();
+    }
+
+    HWND Open() {
+        theMtlConverter.BeginEditParams(ip, nullptr);
+        return theMtlConverter.hPanel;
+    }
+    void Close() { theMtlConverter.EndEditParams(ip, nullptr); }
+
+    void List(std::initializer_list<Mtl*> mtls) {
+        for (Mtl* m : mtls) theMtlConverter.targetList.push_back(MtlConvData(m));
+        theMtlConverter.RefreshList(theMtlConverter.hPanel);
+    }
+
+    static std::vector<std::string> ListBox(HWND panel) {
+        std::vector<std::string> lines;
+        int n = static_cast<int>(SendDlgItemMessageA(panel, IDC_TARGET_LIST, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < n; ++i) {
+            char buf[512] = {};
+            SendDlgItemMessageA(panel, IDC_TARGET_LIST, LB_GETTEXT, static_cast<WPARAM>(i),
+                                reinterpret_cast<LPARAM>(buf));
+            lines.push_back(buf);
+        }
+        return lines;
+    }
+    static std::vector<std::string> Lines(std::initializer_list<Mtl*> mtls) {
+        std::vector<std::string> lines;
+        for (Mtl* m : mtls) lines.push_back(m->GetFullName().data());
+        return lines;
+    }
+
+    static void Click(HWND panel, int id) { SendMessageA(GetDlgItem(panel, id), BM_CLICK, 0, 0); }
+    static bool Checked(HWND panel, int id) {
+        return SendDlgItemMessageA(panel, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    static bool Enabled(HWND panel, int id) { return IsWindowEnabled(GetDlgItem(panel, id)) != 0; }
+
+    // Presses "Convert to Varnel 3" and answers the confirm dialog with button.
+    static void ConvertAnswering(HWND panel, int button) {
+        DialogDriver driver;
+        driver.Then([button](HWND dlg) {
+            EXPECT_EQ(DialogDriver::Text(dlg), "Varnel 3 Converter");
+            DialogDriver::Click(dlg, button);
+        });
+        Click(panel, IDC_CONVERT);
+    }
+
+    // Three materials in slots 0..2 so that the editor walk reaches slot 3.
+    void FillFirstSlots() {
+        for (int i = 0; i < 3; ++i) Scene::Slot(i, Scene::Standard("filler"));
+    }
+
+    static bool IsVrn3Named(Mtl* m, const char* name) {
+        return m && m->ClassID() == VRN3_MTL_CLASS_ID && m->GetName() == name;
+    }
+
+    OptionState savedStates[NUM_OPTION_STATES];
+};
+
+TEST_F(MtlConverterTest, OptionWordFromTheCheckBoxes) {
+    struct Row {
+        const char* name;
+        std::vector<int> clicks;
+        ConvertOptionFlags expected;
+    } rows[] = {
+        {"defaults", {}, 0x10108C01},
+        {"refer mode greys multiply, which still counts", {IDC_RADIO_REFER}, 0x10108C01},
+        {"multiply off", {IDC_CHK_AUTO_MULTIPLY}, 0x10108C00},
+        {"highlight add", {IDC_CHK_HIGHLIGHT_ADD}, 0x10108C03},
+        {"strokes copied", {IDC_RADIO_REFER, IDC_CHK_REFER_STROKES, IDC_RADIO_COPY}, 0x10108C0D},
+        {"back to automatic: greyed strokes and copy still count",
+         {IDC_RADIO_REFER, IDC_CHK_REFER_STROKES, IDC_RADIO_COPY, IDC_RADIO_AUTO},
+         0x10108C0D},
+        {"Varnel 2 options off",
+         {IDC_CHK_SKIP_INVALID_ZONES, IDC_CHK_SKIP_DISABLED_STROKES,
+          IDC_CHK_CONVERT_REFLECTION_MAPS},
+         0x00108001},
+        {"tones off", {IDC_CHK_FT_SPECULAR_ZONE, IDC_CHK_IL_HIGHLIGHT_ZONE}, 0x10000C01},
+    };
+    for (const Row& row : rows) {
+        HWND panel = Open();
+        ASSERT_NE(panel, nullptr) << row.name;
+        for (int id : row.clicks) Click(panel, id);
+        EXPECT_EQ(ReadOptionFlags(panel), row.expected) << row.name;
+        Close();
+        std::copy(savedStates, savedStates + NUM_OPTION_STATES, optionStates);
+    }
+}
+
+TEST_F(MtlConverterTest, EnablingRulesOfTheOptions) {
+    HWND panel = Open();
+    EXPECT_TRUE(Enabled(panel, IDC_CHK_AUTO_MULTIPLY));
+    EXPECT_FALSE(Enabled(panel, IDC_CHK_REFER_STROKES));
+    EXPECT_FALSE(Enabled(panel, IDC_RADIO_INSTANCE));
+    EXPECT_FALSE(Enabled(panel, IDC_REF_BUTTON));
+    EXPECT_EQ(DialogDriver::ItemText(panel, IDC_REF_BUTTON), "None");
+    EXPECT_EQ(DialogDriver::ItemText(panel, IDC_VERSION), "Version 0.86");
+    EXPECT_FALSE(Enabled(panel, IDC_CONVERT));
+    EXPECT_FALSE(Enabled(panel, IDC_DELETE));
+    EXPECT_TRUE(Enabled(panel, IDC_ADD));
+
+    Click(panel, IDC_RADIO_REFER);
+    EXPECT_FALSE(Enabled(panel, IDC_CHK_AUTO_MULTIPLY));
+    EXPECT_TRUE(Enabled(panel, IDC_CHK_REFER_STROKES));
+    EXPECT_TRUE(Enabled(panel, IDC_REF_BUTTON));
+    EXPECT_FALSE(Enabled(panel, IDC_RADIO_COPY));
+    Click(panel, IDC_CHK_REFER_STROKES);
+    EXPECT_TRUE(Enabled(panel, IDC_RADIO_INSTANCE));
+    EXPECT_TRUE(Enabled(panel, IDC_RADIO_COPY));
+    Click(panel, IDC_RADIO_AUTO);
+    EXPECT_FALSE(Enabled(panel, IDC_RADIO_COPY));
+    EXPECT_TRUE(Checked(panel, IDC_CHK_REFER_STROKES));
+}
+
+TEST_F(MtlConverterTest, OptionStatesSurviveClosingAndReopening) {
+    HWND panel = Open();
+    Click(panel, IDC_RADIO_REFER);
+    Click(panel, IDC_CHK_REFER_STROKES);
+    Click(panel, IDC_RADIO_COPY);
+    Close();
+    panel = Open();
+    EXPECT_TRUE(Checked(panel, IDC_RADIO_REFER));
+    EXPECT_FALSE(Checked(panel, IDC_RADIO_AUTO));
+    EXPECT_TRUE(Checked(panel, IDC_RADIO_COPY));
+    EXPECT_FALSE(Checked(panel, IDC_RADIO_INSTANCE));
+}
+
+TEST_F(MtlConverterTest, ReferModeWithoutReferenceWarnsAndChangesNothing) {
+    StdMtl* m = Scene::Standard("target");
+    INode* node = Scene::Node(m);
+    HWND panel = Open();
+    List({m});
+    Click(panel, IDC_RADIO_REFER);
+
+    DialogDriver driver;
+    driver.Then([](HWND box) {
+        EXPECT_EQ(DialogDriver::Text(box), "Varnel 3 Material Converter");
+        EXPECT_EQ(DialogDriver::MessageText(box), "Please Select Reference Varnel 3 Material.");
+        DialogDriver::Click(box, IDOK);
+    });
+    Click(panel, IDC_CONVERT);
+
+    EXPECT_EQ(node->GetMtl(), m);
+    EXPECT_EQ(theHold.NumUndoSteps(), 0);
+    EXPECT_EQ(ListBox(panel), Lines({m}));
+}
+
+TEST_F(MtlConverterTest, ReferModeWithAReferenceConverts) {
+    StdMtl* m = Scene::Standard("target");
+    INode* node = Scene::Node(m);
+    Mtl* reference = Scene::Vrn3("reference");
+    HWND panel = Open();
+    List({m});
+    theMtlConverter.SetReferenceMtl(reference);
+    Click(panel, IDC_RADIO_REFER);
+    EXPECT_EQ(DialogDriver::ItemText(panel, IDC_REF_BUTTON), "reference");
+
+    ConvertAnswering(panel, IDOK);
+
+    EXPECT_TRUE(IsVrn3Named(node->GetMtl(), "target"));
+    // The reference stays for the next conversion.
+    EXPECT_EQ(theMtlConverter.refHolder.GetReference(0), reference);
+}
+
+TEST_F(MtlConverterTest, CancelInTheConfirmDialogChangesNothing) {
+    StdMtl* m = Scene::Standard("target");
+    INode* node = Scene::Node(m);
+    HWND panel = Open();
+    List({m});
+    int live = StandIn::LiveTargetCount();
+
+    ConvertAnswering(panel, IDCANCEL);
+
+    EXPECT_EQ(node->GetMtl(), m);
+    EXPECT_EQ(theHold.NumUndoSteps(), 0);
+    EXPECT_EQ(StandIn::LiveTargetCount(), live);
+    EXPECT_EQ(ListBox(panel), Lines({m}));
+    EXPECT_FALSE(StandIn::ProgressRunning());
+}
+
+TEST_F(MtlConverterTest, ReplacesInSlotAndNodesAsOneUndoStep) {
+    FillFirstSlots();
+    StdMtl* m = Scene::Standard("target");
+    Scene::Slot(3, m);
+    INode* a = Scene::Node(m);
+    INode* b = Scene::Node(m);
+    HWND panel = Open();
+    List({m});
+    int redraws = StandIn::CompleteRedrawCount();
+
+    ConvertAnswering(panel, IDOK);
+
+    Mtl* made = a->GetMtl();
+    ASSERT_TRUE(IsVrn3Named(made, "target"));
+    EXPECT_GE(static_cast<Vrn3Mtl*>(made)->UpdateCount(), 1);
+    EXPECT_EQ(b->GetMtl(), made);
+    EXPECT_EQ(ip->GetMtlSlot(3), made);
+    EXPECT_TRUE(theMtlConverter.targetList.empty());
+    EXPECT_TRUE(ListBox(panel).empty());
+    EXPECT_FALSE(Enabled(panel, IDC_CONVERT));
+    EXPECT_EQ(StandIn::CompleteRedrawCount(), redraws + 1);
+    EXPECT_EQ(StandIn::ProgressUpdates(), std::vector<int>{100});
+    EXPECT_FALSE(StandIn::ProgressRunning());
+
+    ASSERT_EQ(theHold.NumUndoSteps(), 1);
+    EXPECT_STREQ(theHold.UndoStepName(0).data(), "Varnel 3 Convert");
+    std::vector<std::string> records;
+    for (const CStr& d : theHold.UndoStepDescriptions(0)) records.push_back(d.data());
+    EXPECT_EQ(records, (std::vector<std::string>{"MtlEditorRestore", "Reference change",
+                                                 "Reference change", "MtlConveterRestore"}));
+
+    ASSERT_TRUE(theHold.Undo());
+    EXPECT_EQ(ip->GetMtlSlot(3), m);
+    EXPECT_EQ(a->GetMtl(), m);
+    EXPECT_EQ(b->GetMtl(), m);
+    EXPECT_EQ(ListBox(panel), Lines({m}));
+    EXPECT_TRUE(Enabled(panel, IDC_CONVERT));
+
+    ASSERT_TRUE(theHold.Redo());
+    EXPECT_EQ(ip->GetMtlSlot(3), made);
+    EXPECT_EQ(a->GetMtl(), made);
+    EXPECT_EQ(b->GetMtl(), made);
+    EXPECT_TRUE(ListBox(panel).empty());
+}
+
+TEST_F(MtlConverterTest, SubMaterialSlotsReplacedExceptInVarnel3Materials) {
+    StdMtl* m = Scene::Standard("target");
+    MultiMtl* multi = Scene::Multi(3, "multi");
+    multi->SetSubMtl(2, m);
+    Mtl* vrn3 = Scene::Vrn3("existing");
+    vrn3->SetSubMtl(0, m);
+    Scene::Node(multi);
+    Scene::Node(vrn3);
+    HWND panel = Open();
+    List({m});
+
+    ConvertAnswering(panel, IDOK);
+
+    ASSERT_TRUE(IsVrn3Named(multi->GetSubMtl(2), "target"));
+    EXPECT_EQ(vrn3->GetSubMtl(0), m);
+    std::vector<CStr> records = theHold.UndoStepDescriptions(0);
+    EXPECT_EQ(std::count(records.begin(), records.end(), CStr("SubMtlRestore")), 1);
+
+    ASSERT_TRUE(theHold.Undo());
+    EXPECT_EQ(multi->GetSubMtl(2), m);
+    EXPECT_EQ(vrn3->GetSubMtl(0), m);
+}
+
+TEST_F(MtlConverterTest, TargetsNoLongerInUseAreSkipped) {
+    StdMtl* used = Scene::Standard("used");
+    StdMtl* dropped = Scene::Standard("dropped");
+    Scene::Node(used);
+    INode* gone = Scene::Node(dropped);
+    HWND panel = Open();
+    List({used, dropped});
+    gone->SetMtl(nullptr);
+
+    ConvertAnswering(panel, IDOK);
+
+    EXPECT_EQ(StandIn::ProgressUpdates(), (std::vector<int>{50, 100}));
+    EXPECT_TRUE(theMtlConverter.targetList.empty());
+    std::vector<CStr> records = theHold.UndoStepDescriptions(0);
+    EXPECT_EQ(records, (std::vector<CStr>{"Reference change", "MtlConveterRestore"}));
+}
+
+TEST_F(MtlConverterTest, CancelAfterTheFirstOfThreeTargets) {
+    StdMtl* m1 = Scene::Standard("one");
+    StdMtl* m2 = Scene::Standard("two");
+    StdMtl* m3 = Scene::Standard("three");
+    INode* n1 = Scene::Node(m1);
+    INode* n2 = Scene::Node(m2);
+    INode* n3 = Scene::Node(m3);
+    HWND panel = Open();
+    List({m1, m2, m3});
+    StandIn::CancelProgressAfterUpdates(1);
+
+    ConvertAnswering(panel, IDOK);
+
+    EXPECT_TRUE(IsVrn3Named(n1->GetMtl(), "one"));
+    EXPECT_EQ(n2->GetMtl(), m2);
+    EXPECT_EQ(n3->GetMtl(), m3);
+    EXPECT_TRUE(theMtlConverter.targetList.empty());
+    EXPECT_EQ(StandIn::ProgressUpdates(), std::vector<int>{33});
+    EXPECT_STREQ(theHold.UndoStepName(0).data(), "Varnel 3 Convert");
+}
+
+TEST_F(MtlConverterTest, UndoWithThePanelClosedShowsTheListOnReopening) {
+    StdMtl* m1 = Scene::Standard("one");
+    StdMtl* m2 = Scene::Standard("two");
+    StdMtl* m3 = Scene::Standard("three");
+    for (Mtl* m : {m1, m2, m3}) Scene::Node(m);
+    HWND panel = Open();
+    List({m1, m2, m3});
+    ConvertAnswering(panel, IDOK);
+    Close();
+
+    ASSERT_TRUE(theHold.Undo());
+    EXPECT_EQ(theMtlConverter.targetList.size(), 3u);
+
+    panel = Open();
+    EXPECT_EQ(ListBox(panel), Lines({m1, m2, m3}));
+    EXPECT_TRUE(Enabled(panel, IDC_CONVERT));
+    EXPECT_TRUE(Enabled(panel, IDC_DELETE));
+}
+
+TEST_F(MtlConverterTest, ListEditsAreNotUndone) {
+    StdMtl* m = Scene::Standard("target");
+    Scene::Node(m);
+    StdMtl* other = Scene::Standard("other");
+    theHold.Begin();
+    Scene::Node(other);
+    theHold.Accept("unrelated");
+    HWND panel = Open();
+    List({m});
+    ASSERT_TRUE(theHold.Undo());
+    EXPECT_EQ(ListBox(panel), Lines({m}));
+}
+
+TEST_F(MtlConverterTest, NotificationsEmptyTheListAndTheReference) {
+    for (int code : {NOTIFY_SYSTEM_PRE_RESET, NOTIFY_FILE_PRE_OPEN, NOTIFY_SYSTEM_PRE_NEW}) {
+        StdMtl* m = Scene::Standard("target");
+        Scene::Node(m);
+        Mtl* ref = Scene::Vrn3("reference");
+        HWND panel = Open();
+        List({m});
+        theMtlConverter.SetReferenceMtl(ref);
+        Click(panel, IDC_RADIO_REFER);
+        EXPECT_EQ(DialogDriver::ItemText(panel, IDC_REF_BUTTON), "reference") << code;
+
+        BroadcastNotification(code);
+
+        EXPECT_TRUE(theMtlConverter.targetList.empty()) << code;
+        EXPECT_TRUE(ListBox(panel).empty()) << code;
+        EXPECT_EQ(theMtlConverter.refHolder.GetReference(0), nullptr) << code;
+        EXPECT_EQ(DialogDriver::ItemText(panel, IDC_REF_BUTTON), "None") << code;
+        Close();
+        std::copy(savedStates, savedStates + NUM_OPTION_STATES, optionStates);
+    }
+}
+
+TEST_F(MtlConverterTest, NotificationWithThePanelClosed) {
+    StdMtl* m = Scene::Standard("target");
+    Scene::Node(m);
+    theMtlConverter.targetList.push_back(MtlConvData(m));
+    theMtlConverter.SetReferenceMtl(Scene::Vrn3("reference"));
+    BroadcastNotification(NOTIFY_FILE_PRE_OPEN);
+    HWND panel = Open();
+    EXPECT_TRUE(ListBox(panel).empty());
+    EXPECT_EQ(DialogDriver::ItemText(panel, IDC_REF_BUTTON), "None");
+}
+
+TEST_F(MtlConverterTest, DeletedTargetDropsOutOfTheList) {
+    StdMtl* m1 = Scene::Standard("one");
+    StdMtl* m2 = Scene::Standard("two");
+    StdMtl* m3 = Scene::Standard("three");
+    INode* n1 = Scene::Node(m1);
+    Scene::Node(m2);
+    INode* n3 = Scene::Node(m3);
+    HWND panel = Open();
+    List({m1, m2, m3});
+    std::vector<std::string> expected = Lines({m1, m3});
+
+    m2->DeleteThis();
+    theMtlConverter.RefreshList(panel);
+    EXPECT_EQ(ListBox(panel), expected);
+
+    ConvertAnswering(panel, IDOK);
+    EXPECT_TRUE(IsVrn3Named(n1->GetMtl(), "one"));
+    EXPECT_TRUE(IsVrn3Named(n3->GetMtl(), "three"));
+    ASSERT_TRUE(theHold.Undo());
+    EXPECT_EQ(ListBox(panel), expected);
+}
+
+TEST_F(MtlConverterTest, ClearingOutsideAHoldLeavesNoRecord) {
+    StdMtl* m = Scene::Standard("target");
+    HWND panel = Open();
+    List({m});
+    ClearMtlList(&theMtlConverter.targetList);
+    EXPECT_TRUE(theMtlConverter.targetList.empty());
+    EXPECT_TRUE(ListBox(panel).empty());
+    EXPECT_EQ(theHold.NumUndoSteps(), 0);
+}
+
+class MtlConverterWithoutVarnel3 : public MtlConverterTest {
+protected:
+    void RegisterClasses() override { RegisterHostMaterials(); }
+};
+
+TEST_F(MtlConverterWithoutVarnel3, ShowsTheNotLoadedPageAndKeepsTheOptions) {
+    optionStates[0].state = 0;
+    HWND panel = Open();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(theMtlConverter.notLoaded, 1);
+    EXPECT_STREQ(StandIn::RollupPageTitle(0).data(), "Varnel 3 Material Converter");
+    EXPECT_EQ(DialogDriver::ItemText(panel, IDC_VERSION), "Version 0.86");
+    EXPECT_EQ(DialogDriver::ItemText(panel, IDC_MESSAGE), "Varnel 3 is not loaded.");
+    Close();
+    EXPECT_EQ(optionStates[0].state, 0);
+    EXPECT_EQ(optionStates[1].state, 1);
+    EXPECT_EQ(theMtlConverter.hPanel, nullptr);
+}
+
+}  // namespace
