@@ -32,7 +32,8 @@ OutsideClassDesc<Vrn3MtlSettings> vrn3SettingsDesc("Varnel 3 Material Settings",
 
 OutsideClassDesc<Vrn2Mtl> vrn2MtlDesc("Varnel 2 Material", MATERIAL_CLASS_ID, Vrn2Mtl::CLASS_ID);
 
-OutsideClassDesc<Vrn3ReflectionMap> vrn3ReflectionMapDesc("Varnel 3 Reflection Map", TEXMAP_CLASS_ID,
+OutsideClassDesc<Vrn3ReflectionMap> vrn3ReflectionMapDesc("Varnel 3 Reflection Map",
+                                                          TEXMAP_CLASS_ID,
                                                           Vrn3ReflectionMap::CLASS_ID);
 OutsideClassDesc<Vrn3LineEffect> vrn3LineEffectDesc("Varnel 3 Line", RENDER_EFFECT_CLASS_ID,
                                                     Vrn3LineEffect::CLASS_ID);
@@ -42,12 +43,14 @@ OutsideClassDesc<Vrn3Brush> vrn3BrushDesc("Varnel 3 Brush", TEXMAP_CLASS_ID, Vrn
 OutsideClassDesc<Vrn3BrushSubMap> vrn3BrushSubMapDesc("Varnel 3 Brush Map", TEXMAP_CLASS_ID,
                                                       Vrn3BrushSubMap::CLASS_ID);
 
-OutsideClassDesc<Vrn2Stroke> vrn2StrokeDesc("Varnel 2 Stroke", TEXMAP_CLASS_ID, Vrn2Stroke::CLASS_ID);
+OutsideClassDesc<Vrn2Stroke> vrn2StrokeDesc("Varnel 2 Stroke", TEXMAP_CLASS_ID,
+                                            Vrn2Stroke::CLASS_ID);
 OutsideClassDesc<Vrn2MtlSettings> vrn2SettingsDesc("Varnel 2 Material Settings", TEXMAP_CLASS_ID,
                                                    Vrn2MtlSettings::CLASS_ID);
 OutsideClassDesc<Vrn2NestedSettings> vrn2NestedDesc("Varnel 2 Nested Settings", REF_TARGET_CLASS_ID,
                                                     Vrn2NestedSettings::CLASS_ID);
-OutsideClassDesc<Vrn2ReflectionMap> vrn2ReflectionMapDesc("Varnel 2 Reflection Map", TEXMAP_CLASS_ID,
+OutsideClassDesc<Vrn2ReflectionMap> vrn2ReflectionMapDesc("Varnel 2 Reflection Map",
+                                                          TEXMAP_CLASS_ID,
                                                           Vrn2ReflectionMap::CLASS_ID);
 OutsideClassDesc<Vrn2LineEffect> vrn2LineEffectDesc("Varnel 2 Line", RENDER_EFFECT_CLASS_ID,
                                                     Vrn2LineEffect::CLASS_ID);

@@ -4,6 +4,8 @@
 
 namespace {
 
+// clang-format off
+
 ParamBlockDesc2 vrn2Block0(0, "reflection", {
     Default(Param(0, "amount", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
     Default(Param(1, "tint", TYPE_RGBA, P_ANIMATABLE), Color(1.0f, 1.0f, 1.0f)),
@@ -59,6 +61,8 @@ void SetMapOf(T* m, int i, Texmap* map) {
     IParamBlock2* pb = m->GetParamBlockByID(0);
     if (i == 0 && pb) pb->SetValue(T::MAP_PARAM, 0, map);
 }
+
+// clang-format on
 
 }  // namespace
 

@@ -47,7 +47,8 @@ public:
     int NumParamBlocks() override { return static_cast<int>(blockRefs.size()); }
     IParamBlock2* GetParamBlock(int i) override {
         if (i < 0 || i >= NumParamBlocks()) return nullptr;
-        return static_cast<IParamBlock2*>(refs[static_cast<size_t>(blockRefs[static_cast<size_t>(i)])]);
+        return static_cast<IParamBlock2*>(
+            refs[static_cast<size_t>(blockRefs[static_cast<size_t>(i)])]);
     }
     IParamBlock2* GetParamBlockByID(BlockID id) override {
         for (int i = 0; i < NumParamBlocks(); ++i) {
@@ -63,7 +64,8 @@ protected:
         for (size_t i = 0; i < layout.size(); ++i) {
             if (layout[i].kind != RefSlot::BLOCK) continue;
             blockRefs.push_back(static_cast<int>(i));
-            this->ReplaceReference(static_cast<int>(i), CreateParameterBlock2(layout[i].desc, this));
+            this->ReplaceReference(static_cast<int>(i),
+                                   CreateParameterBlock2(layout[i].desc, this));
         }
     }
 
@@ -101,7 +103,8 @@ public:
         return t && t->SuperClassID() == TEXMAP_CLASS_ID ? static_cast<Texmap*>(t) : nullptr;
     }
     void SetSubTexmap(int i, Texmap* m) override {
-        if (i >= 0 && i < NumSubTexmaps()) this->ReplaceReference(mapRefs[static_cast<size_t>(i)], m);
+        if (i >= 0 && i < NumSubTexmaps())
+            this->ReplaceReference(mapRefs[static_cast<size_t>(i)], m);
     }
 
 protected:

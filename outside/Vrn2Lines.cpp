@@ -5,6 +5,8 @@
 
 namespace {
 
+// clang-format off
+
 ParamBlockDesc2 effectBlock(0, "line", {
     Default(Param(0, "lineScale", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
     Default(Param(1, "antialiasing", TYPE_INT), 0),
@@ -76,6 +78,8 @@ ParamBlockDesc2 subMapBlock0(0, "brushMap", {
 ParamBlockDesc2 subMapBlock1(1, "brushMapMode", {
     Default(Param(0, "mode", TYPE_INT), 0),
 });
+
+// clang-format on
 
 }  // namespace
 

@@ -4,6 +4,8 @@
 
 namespace {
 
+// clang-format off
+
 ParamBlockDesc2 mainBlock(0, "main", {
     Default(Param(0, "shadingModel", TYPE_INT), 0),
     Default(Param(1, "standardMix", TYPE_FLOAT, P_ANIMATABLE), 50.0f),
@@ -53,6 +55,8 @@ std::vector<RefSlot> Layout() {
         slots[static_cast<size_t>(r)] = MapSlot();
     return slots;
 }
+
+// clang-format on
 
 }  // namespace
 

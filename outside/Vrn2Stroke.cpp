@@ -5,6 +5,8 @@
 
 namespace {
 
+// clang-format off
+
 ParamBlockDesc2 strokeBlock0(0, "stroke", {
     Default(Param(0, "width", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
     Param(1, "color", TYPE_RGBA, P_ANIMATABLE),
@@ -14,6 +16,8 @@ ParamBlockDesc2 strokeBlock0(0, "stroke", {
 ParamBlockDesc2 strokeBlock1(1, "pressure", {
     Default(Param(0, "pressureMode", TYPE_INT), 0),
 });
+
+// clang-format on
 
 }  // namespace
 

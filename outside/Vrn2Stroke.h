@@ -24,7 +24,14 @@
 class Vrn2Stroke : public SlotObject<Texmap> {
 public:
     static inline const Class_ID CLASS_ID = Class_ID(0x54022257, 0x0814c4f5);
-    enum { PBLOCK0_REF = 0, UVGEN_REF = 1, CURVE_REF = 2, MAP_REF = 3, PBLOCK1_REF = 4, ANY_REF = 5 };
+    enum {
+        PBLOCK0_REF = 0,
+        UVGEN_REF = 1,
+        CURVE_REF = 2,
+        MAP_REF = 3,
+        PBLOCK1_REF = 4,
+        ANY_REF = 5
+    };
 
     Vrn2Stroke();
     Class_ID ClassID() override { return Vrn2Stroke::CLASS_ID; }

@@ -48,8 +48,13 @@
 class Vrn3LineSet : public SlotObject<ReferenceTarget> {
 public:
     static inline const Class_ID CLASS_ID = Class_ID(0x20101757, 0x081403f9);
-    enum { EXTRA_REF = 6, FIRST_BRUSH_A_REF = 10, FIRST_BRUSH_B_REF = 21, BRUSHES_PER_GROUP = 7,
-           NUM_REFS = 28 };
+    enum {
+        EXTRA_REF = 6,
+        FIRST_BRUSH_A_REF = 10,
+        FIRST_BRUSH_B_REF = 21,
+        BRUSHES_PER_GROUP = 7,
+        NUM_REFS = 28
+    };
 
     Vrn3LineSet();
     Class_ID ClassID() override { return Vrn3LineSet::CLASS_ID; }
@@ -60,7 +65,8 @@ public:
 class Vrn3LineEffect : public Effect {
 public:
     static inline const Class_ID CLASS_ID = Class_ID(0x20101757, 0x0814032e);
-    static inline const Interface_ID LINE_EFFECT_INTERFACE_ID = Interface_ID(0x0ac64497, 0x35366896);
+    static inline const Interface_ID LINE_EFFECT_INTERFACE_ID =
+        Interface_ID(0x0ac64497, 0x35366896);
     enum { PBLOCK_REF = 0, FIRST_LINESET_REF = 1 };
 
     Vrn3LineEffect();

@@ -5,6 +5,8 @@
 
 namespace {
 
+// clang-format off
+
 ParamBlockDesc2 effectBlock(0, "line", {
     Default(Param(0, "lineScale", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
     Default(Param(1, "antialiasing", TYPE_INT), 0),
@@ -82,6 +84,8 @@ ParamBlockDesc2 subMapBlock1(1, "brushMapMode", {
 ParamBlockDesc2 subMapBlock2(2, "brushMapSoftness", {
     Default(Param(0, "softness", TYPE_FLOAT), 3.0f),
 });
+
+// clang-format on
 
 }  // namespace
 

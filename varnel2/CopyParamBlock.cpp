@@ -54,22 +54,49 @@ void CopyTabParam(IParamBlock2* source, ParamID id, IParamBlock2* dest, ParamID 
 void CopyParam(IParamBlock2* source, ParamID id, IParamBlock2* dest, ParamID destID,
                ParamType2 type, int resizeTabs) {
     switch (type) {
-        case TYPE_FLOAT: CopyScalarParam<float>(source, id, dest, destID, true); break;
+        case TYPE_FLOAT:
+            CopyScalarParam<float>(source, id, dest, destID, true);
+            break;
         case TYPE_INT:
-        case TYPE_BOOL: CopyScalarParam<int>(source, id, dest, destID, true); break;
-        case TYPE_RGBA: CopyScalarParam<Color>(source, id, dest, destID, true); break;
-        case TYPE_POINT3: CopyScalarParam<Point3>(source, id, dest, destID, true); break;
-        case TYPE_STRING: CopyScalarParam<const char*>(source, id, dest, destID, true); break;
-        case TYPE_MTL: CopyScalarParam<Mtl*>(source, id, dest, destID, false); break;
-        case TYPE_TEXMAP: CopyScalarParam<Texmap*>(source, id, dest, destID, false); break;
-        case TYPE_INODE: CopyScalarParam<INode*>(source, id, dest, destID, false); break;
-        case TYPE_FLOAT_TAB: CopyTabParam<float>(source, id, dest, destID, resizeTabs); break;
+        case TYPE_BOOL:
+            CopyScalarParam<int>(source, id, dest, destID, true);
+            break;
+        case TYPE_RGBA:
+            CopyScalarParam<Color>(source, id, dest, destID, true);
+            break;
+        case TYPE_POINT3:
+            CopyScalarParam<Point3>(source, id, dest, destID, true);
+            break;
+        case TYPE_STRING:
+            CopyScalarParam<const char*>(source, id, dest, destID, true);
+            break;
+        case TYPE_MTL:
+            CopyScalarParam<Mtl*>(source, id, dest, destID, false);
+            break;
+        case TYPE_TEXMAP:
+            CopyScalarParam<Texmap*>(source, id, dest, destID, false);
+            break;
+        case TYPE_INODE:
+            CopyScalarParam<INode*>(source, id, dest, destID, false);
+            break;
+        case TYPE_FLOAT_TAB:
+            CopyTabParam<float>(source, id, dest, destID, resizeTabs);
+            break;
         case TYPE_INT_TAB:
-        case TYPE_BOOL_TAB: CopyTabParam<int>(source, id, dest, destID, resizeTabs); break;
-        case TYPE_POINT3_TAB: CopyTabParam<Point3>(source, id, dest, destID, resizeTabs); break;
-        case TYPE_MTL_TAB: CopyTabParam<Mtl*>(source, id, dest, destID, resizeTabs); break;
-        case TYPE_INODE_TAB: CopyTabParam<INode*>(source, id, dest, destID, resizeTabs); break;
-        default: break;  // other units, files, bitmaps, other tables: not copied
+        case TYPE_BOOL_TAB:
+            CopyTabParam<int>(source, id, dest, destID, resizeTabs);
+            break;
+        case TYPE_POINT3_TAB:
+            CopyTabParam<Point3>(source, id, dest, destID, resizeTabs);
+            break;
+        case TYPE_MTL_TAB:
+            CopyTabParam<Mtl*>(source, id, dest, destID, resizeTabs);
+            break;
+        case TYPE_INODE_TAB:
+            CopyTabParam<INode*>(source, id, dest, destID, resizeTabs);
+            break;
+        default:
+            break;  // other units, files, bitmaps, other tables: not copied
     }
 }
 

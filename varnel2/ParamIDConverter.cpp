@@ -17,6 +17,7 @@ const ParamID refTexTable[] = {0, 1, 2, 5, 6, 7, 9, 10, 11, 12, 13, 3, 4};
 const ParamID brushTable[] = {0, 1, -1, 3, 4, 5, 6, -1, -1, 7, 8};
 
 // Source IDs 0 to 44; 45 and up have no counterpart.
+// clang-format off
 const ParamID linesetTable[] = {
     0,  1,  2,  -1, -1, -1, -1, -1, -1, -1,  // 0 - 9
     -1, -1, 10, 14, 13, 12, 11, 1,  0,  5,   // 10 - 19
@@ -24,6 +25,7 @@ const ParamID linesetTable[] = {
     7,  -1, 4,  3,  5,  3,  4,  8,  9,  -1,  // 30 - 39
     -1, -1, -1, -1, 8,                       // 40 - 44
 };
+// clang-format on
 
 }  // namespace
 

@@ -11,14 +11,38 @@ public:
     Class_ID ClassID() override { return UVGen::CLASS_ID; }
     void GetClassName(CStr& s) override { s = "UVGen"; }
 
-    float GetUOffs(TimeValue t) const { (void)t; return uOffset; }
-    float GetVOffs(TimeValue t) const { (void)t; return vOffset; }
-    float GetUScl(TimeValue t) const { (void)t; return uTiling; }
-    float GetVScl(TimeValue t) const { (void)t; return vTiling; }
-    void SetUOffs(float f, TimeValue t) { (void)t; uOffset = f; }
-    void SetVOffs(float f, TimeValue t) { (void)t; vOffset = f; }
-    void SetUScl(float f, TimeValue t) { (void)t; uTiling = f; }
-    void SetVScl(float f, TimeValue t) { (void)t; vTiling = f; }
+    float GetUOffs(TimeValue t) const {
+        (void)t;
+        return uOffset;
+    }
+    float GetVOffs(TimeValue t) const {
+        (void)t;
+        return vOffset;
+    }
+    float GetUScl(TimeValue t) const {
+        (void)t;
+        return uTiling;
+    }
+    float GetVScl(TimeValue t) const {
+        (void)t;
+        return vTiling;
+    }
+    void SetUOffs(float f, TimeValue t) {
+        (void)t;
+        uOffset = f;
+    }
+    void SetVOffs(float f, TimeValue t) {
+        (void)t;
+        vOffset = f;
+    }
+    void SetUScl(float f, TimeValue t) {
+        (void)t;
+        uTiling = f;
+    }
+    void SetVScl(float f, TimeValue t) {
+        (void)t;
+        vTiling = f;
+    }
 
     RefTargetHandle Clone(RemapDir& remap) override;
 

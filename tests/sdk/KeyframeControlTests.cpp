@@ -54,8 +54,8 @@ TEST_F(KeyframeControlTest, KeyControlIsOfferedByItsIntegerCode) {
 }
 
 TEST_F(KeyframeControlTest, AnimatedIntParameterWritesThroughItsController) {
-    Mtl* owner = static_cast<Mtl*>(
-        ip->CreateInstance(MATERIAL_CLASS_ID, Class_ID(0x20101757, 0x081454de)));
+    Mtl* owner =
+        static_cast<Mtl*>(ip->CreateInstance(MATERIAL_CLASS_ID, Class_ID(0x20101757, 0x081454de)));
     IParamBlock2* pb = owner->GetParamBlockByID(0);
     KeyframeFloatControl* c = NewDefaultFloatController();
     c->AddKey(0, 1.0f);

@@ -56,10 +56,12 @@ ParamBlockDesc2 destDesc(0, "dest", AllTypes(false));
 
 // Two source parameters that the line-set translator sends to destination 0,
 // in both orders.
-ParamBlockDesc2 zeroFirst(0, "zeroFirst", {Default(Param(0, "a", TYPE_INT), 10),
-                                           Default(Param(18, "b", TYPE_INT), 20)});
-ParamBlockDesc2 zeroLast(0, "zeroLast", {Default(Param(18, "b", TYPE_INT), 20),
-                                         Default(Param(0, "a", TYPE_INT), 10)});
+ParamBlockDesc2 zeroFirst(0, "zeroFirst",
+                          {Default(Param(0, "a", TYPE_INT), 10),
+                           Default(Param(18, "b", TYPE_INT), 20)});
+ParamBlockDesc2 zeroLast(0, "zeroLast",
+                         {Default(Param(18, "b", TYPE_INT), 20),
+                          Default(Param(0, "a", TYPE_INT), 10)});
 ParamBlockDesc2 linesetDest(0, "linesetDest", {Default(Param(0, "a", TYPE_INT), 0)});
 
 class Owner : public SlotObject<ReferenceTarget> {
@@ -77,19 +79,28 @@ std::string Text(IParamBlock2* pb, ParamID id) {
     for (int i = 0; i < n; ++i) {
         out << " ";
         switch (BaseType(type)) {
-            case TYPE_FLOAT: case TYPE_ANGLE: case TYPE_PCNT_FRAC: case TYPE_WORLD:
+            case TYPE_FLOAT:
+            case TYPE_ANGLE:
+            case TYPE_PCNT_FRAC:
+            case TYPE_WORLD:
             case TYPE_COLOR_CHANNEL:
                 out << pb->GetFloat(id, 0, i);
                 break;
-            case TYPE_INT: case TYPE_BOOL: case TYPE_TIMEVALUE: case TYPE_RADIOBTN_INDEX:
+            case TYPE_INT:
+            case TYPE_BOOL:
+            case TYPE_TIMEVALUE:
+            case TYPE_RADIOBTN_INDEX:
                 out << pb->GetInt(id, 0, i);
                 break;
-            case TYPE_RGBA: case TYPE_POINT3: case TYPE_HSV: {
+            case TYPE_RGBA:
+            case TYPE_POINT3:
+            case TYPE_HSV: {
                 Point3 p = pb->GetPoint3(id, 0, i);
                 out << p.x << "," << p.y << "," << p.z;
                 break;
             }
-            case TYPE_STRING: case TYPE_FILENAME:
+            case TYPE_STRING:
+            case TYPE_FILENAME:
                 out << pb->GetStr(id, 0, i);
                 break;
             default:
@@ -140,15 +151,15 @@ struct TypeCase {
 };
 
 const TypeCase typeCases[] = {
-    {"float", 0, true},         {"int", 1, true},           {"bool", 2, true},
-    {"rgba", 3, true},          {"point3", 4, true},        {"string", 5, true},
-    {"mtl", 6, false},          {"texmap", 7, false},       {"node", 8, true},
-    {"angle", 9, false},        {"percent", 10, false},     {"world", 11, false},
-    {"filename", 12, false},    {"floatTab", 13, true},     {"intTab", 14, true},
-    {"point3Tab", 15, true},    {"boolTab", 16, true},      {"mtlTab", 17, true},
-    {"nodeTab", 18, true},      {"rgbaTab", 19, false},     {"texmapTab", 20, false},
-    {"hsv", 21, false},         {"time", 22, false},        {"radio", 23, false},
-    {"channel", 24, false},     {"typeDiffers", 25, false},
+    {"float", 0, true},      {"int", 1, true},           {"bool", 2, true},
+    {"rgba", 3, true},       {"point3", 4, true},        {"string", 5, true},
+    {"mtl", 6, false},       {"texmap", 7, false},       {"node", 8, true},
+    {"angle", 9, false},     {"percent", 10, false},     {"world", 11, false},
+    {"filename", 12, false}, {"floatTab", 13, true},     {"intTab", 14, true},
+    {"point3Tab", 15, true}, {"boolTab", 16, true},      {"mtlTab", 17, true},
+    {"nodeTab", 18, true},   {"rgbaTab", 19, false},     {"texmapTab", 20, false},
+    {"hsv", 21, false},      {"time", 22, false},        {"radio", 23, false},
+    {"channel", 24, false},  {"typeDiffers", 25, false},
 };
 
 TEST_F(CopyParamBlockTest, CopiesTheKnownTypesAndSkipsTheRest) {
@@ -189,10 +200,8 @@ struct LengthCase {
 
 TEST_F(CopyParamBlockTest, TableLengthsFollowResizeTabs) {
     const LengthCase cases[] = {
-        {"6 into 4, kept", 6, 4, 0, 4, 4},
-        {"6 into 4, resized", 6, 4, 1, 6, 6},
-        {"3 into 6, kept", 3, 6, 0, 6, 3},
-        {"3 into 6, resized", 3, 6, 1, 3, 3},
+        {"6 into 4, kept", 6, 4, 0, 4, 4},    {"6 into 4, resized", 6, 4, 1, 6, 6},
+        {"3 into 6, kept", 3, 6, 0, 6, 3},    {"3 into 6, resized", 3, 6, 1, 3, 3},
         {"0 into 2, resized", 0, 2, 1, 0, 0},
     };
     for (const LengthCase& c : cases) {
@@ -240,7 +249,8 @@ TEST_F(CopyParamBlockTest, ControllersAreClonedAfterTheFrameZeroValue) {
 }
 
 TEST_F(CopyParamBlockTest, ControllerOfATableElementGoesToTheSameElement) {
-    ParamBlockDesc2 animTab(0, "animTab", {TabCount(Param(0, "t", TYPE_FLOAT_TAB, P_ANIMATABLE), 3)});
+    ParamBlockDesc2 animTab(0, "animTab",
+                            {TabCount(Param(0, "t", TYPE_FLOAT_TAB, P_ANIMATABLE), 3)});
     Owner* s = new Owner(animTab);
     Owner* d = new Owner(animTab);
     KeyframeFloatControl* c = NewDefaultFloatController();

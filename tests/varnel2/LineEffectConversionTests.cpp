@@ -24,11 +24,15 @@ protected:
         return e;
     }
     Vrn2LineSet* LineSet() { return Scene::Create<Vrn2LineSet>(RENDER_EFFECT_CLASS_ID); }
-    Vrn2Brush* Brush(const char* name = "brush") { return Scene::Create<Vrn2Brush>(TEXMAP_CLASS_ID, name); }
+    Vrn2Brush* Brush(const char* name = "brush") {
+        return Scene::Create<Vrn2Brush>(TEXMAP_CLASS_ID, name);
+    }
     Vrn2BrushSubMap* SubMap(const char* name = "sub") {
         return Scene::Create<Vrn2BrushSubMap>(TEXMAP_CLASS_ID, name);
     }
-    Texmap* OtherMap(const char* name = "other") { return Scene::Create<Vrn3Stroke>(TEXMAP_CLASS_ID, name); }
+    Texmap* OtherMap(const char* name = "other") {
+        return Scene::Create<Vrn3Stroke>(TEXMAP_CLASS_ID, name);
+    }
 
     static std::vector<ReferenceTarget*> LineSetsOf(Effect* e) {
         std::vector<ReferenceTarget*> l;
@@ -221,8 +225,8 @@ TEST_F(LineSetTest, BlocksAreTranslatedAndSettled) {
 
 struct GroupCase {
     const char* name;
-    int useOwn, setting, visible, hidden;         // Varnel 2 parameters 18, 17, 38, 12
-    int newUseOwn, newSetting, newVisible;        // Varnel 3 parameters 0, 1, 9
+    int useOwn, setting, visible, hidden;   // Varnel 2 parameters 18, 17, 38, 12
+    int newUseOwn, newSetting, newVisible;  // Varnel 3 parameters 0, 1, 9
 };
 
 TEST_F(LineSetTest, GroupBlocksPreferTheOwnSetting) {

@@ -100,8 +100,8 @@ TEST_F(ReflectionMapTest, InnerVarnel2MapIsReplacedFirstAndCarriedOverByTheOuter
 
 struct SwitchCase {
     const char* name;
-    int vrn2[5];   // Varnel 2 parameters 6 to 10
-    int vrn3[6];   // Varnel 3 parameters 8 to 13
+    int vrn2[5];  // Varnel 2 parameters 6 to 10
+    int vrn3[6];  // Varnel 3 parameters 8 to 13
 };
 
 TEST_F(ReflectionMapTest, SwitchesAreInverted) {
@@ -112,9 +112,11 @@ TEST_F(ReflectionMapTest, SwitchesAreInverted) {
         {"other values count as on", {2, -1, 0, 7, 1}, {0, 0, 0, 1, 0, 0}},
     };
     for (const SwitchCase& c : cases) {
+        ConversionRegistry run;  // one run per case: its objects go at the end of the case
         Vrn2ReflectionMap* v2 = Vrn2Map();
-        for (int k = 0; k < 5; ++k) v2->GetParamBlockByID(0)->SetValue(static_cast<ParamID>(6 + k), 0, c.vrn2[k]);
-        Texmap* v3 = ConvertVrn2ReflectionMap(v2, &registry);
+        for (int k = 0; k < 5; ++k)
+            v2->GetParamBlockByID(0)->SetValue(static_cast<ParamID>(6 + k), 0, c.vrn2[k]);
+        Texmap* v3 = ConvertVrn2ReflectionMap(v2, &run);
         ASSERT_TRUE(IsVrn3(v3)) << c.name;
         for (int k = 0; k < 6; ++k)
             EXPECT_EQ(v3->GetParamBlockByID(0)->GetInt(static_cast<ParamID>(8 + k)), c.vrn3[k])
@@ -167,7 +169,8 @@ TEST_F(ReflectionMapTest, AnimatedSwitchIsInvertedKeyByKey) {
     ASSERT_TRUE(v2->GetParamBlockByID(0)->SetController(7, 0, c, FALSE));
     Texmap* v3 = ConvertVrn2ReflectionMap(v2, &registry);
     ASSERT_TRUE(IsVrn3(v3));
-    auto* inverted = static_cast<KeyframeFloatControl*>(v3->GetParamBlockByID(0)->GetController(10));
+    auto* inverted =
+        static_cast<KeyframeFloatControl*>(v3->GetParamBlockByID(0)->GetController(10));
     ASSERT_NE(inverted, nullptr);
     ASSERT_EQ(inverted->GetNumKeys(), 3);
     const float expected[3] = {1.0f, 0.0f, 1.0f};

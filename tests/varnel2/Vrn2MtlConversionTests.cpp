@@ -37,7 +37,9 @@ protected:
     static IParamBlock2* ZoneBlock(Mtl* m, int z) {
         return m->GetParamBlockByID(static_cast<BlockID>(z + 2));
     }
-    Vrn2Stroke* Stroke(const char* name) { return Scene::Create<Vrn2Stroke>(TEXMAP_CLASS_ID, name); }
+    Vrn2Stroke* Stroke(const char* name) {
+        return Scene::Create<Vrn2Stroke>(TEXMAP_CLASS_ID, name);
+    }
     Mtl* NewVrn3() { return Scene::Vrn3("new"); }
 
     static std::vector<int> ZoneNumbers(Mtl* m) {
@@ -48,7 +50,8 @@ protected:
     }
     static std::vector<ReferenceTarget*> Strokes(ReferenceTarget* zone) {
         std::vector<ReferenceTarget*> strokes;
-        for (int i = 0; i < GetZoneStrokeCount(zone); ++i) strokes.push_back(GetZoneStroke(zone, i));
+        for (int i = 0; i < GetZoneStrokeCount(zone); ++i)
+            strokes.push_back(GetZoneStroke(zone, i));
         return strokes;
     }
 
@@ -99,10 +102,12 @@ TEST_F(Vrn2MtlConversionTest, InvalidZonesAreSkippedOnlyWithTheOption) {
         {"other bits do nothing", 0xffffffffu & ~SKIP_INVALID, 4, 0, 25.0f, {1, 2, 3, 4}},
     };
     for (const ZoneCase& c : cases) {
+        ConversionRegistry run;  // one run per case: its objects go at the end of the case
         Vrn2Mtl* source = Source();
-        if (c.block) source->GetParamBlockByID(static_cast<BlockID>(c.block))->SetValue(c.param, 0, c.value);
+        if (c.block)
+            source->GetParamBlockByID(static_cast<BlockID>(c.block))->SetValue(c.param, 0, c.value);
         Mtl* dest = NewVrn3();
-        EXPECT_EQ(ConvertFromVrn2Mtl(dest, source, c.flags, &registry), 1) << c.name;
+        EXPECT_EQ(ConvertFromVrn2Mtl(dest, source, c.flags, &run), 1) << c.name;
         EXPECT_EQ(ZoneNumbers(dest), c.numbers) << c.name;
         dest->DeleteThis();
         source->DeleteThis();
@@ -140,8 +145,9 @@ TEST_F(Vrn2MtlConversionTest, DisabledStrokesAreLeftOutWithTheOption) {
     Mtl* dest = NewVrn3();
     ASSERT_EQ(ConvertFromVrn2Mtl(dest, source, SKIP_DISABLED, &registry), 1);
     ReferenceTarget* zone = GetMtlZone(dest, 0);
-    std::vector<ReferenceTarget*> expected = {registry.FindConverted(s[0]), registry.FindConverted(s[2]),
-                                              registry.FindConverted(s[3]), registry.FindConverted(s[5])};
+    std::vector<ReferenceTarget*> expected = {
+        registry.FindConverted(s[0]), registry.FindConverted(s[2]), registry.FindConverted(s[3]),
+        registry.FindConverted(s[5])};
     EXPECT_EQ(Strokes(zone), expected);
     EXPECT_EQ(registry.FindConverted(s[1]), nullptr) << "a left-out stroke is not converted";
     // The zone's own switches stay as the Varnel 3 plug-in made them.
