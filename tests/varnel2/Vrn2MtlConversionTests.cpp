@@ -178,6 +178,22 @@ TEST_F(Vrn2MtlConversionTest, WithoutTheOptionEverySlotAndTheSwitchTableGoOver) 
     source->DeleteThis();
 }
 
+TEST_F(Vrn2MtlConversionTest, ShortSwitchTableLeavesTheUnknownSlotsIn) {
+    Vrn2Mtl* source = Source();
+    ZoneBlock(source, 0)->SetCount(9, 3);
+    ZoneBlock(source, 0)->SetValue(9, 0, 0, 1);
+    Vrn2Stroke* last = Stroke("last");
+    source->ReplaceReference(Vrn2Mtl::StrokeRef(0, 5), last);
+    Mtl* dest = NewVrn3();
+    ASSERT_EQ(ConvertFromVrn2Mtl(dest, source, SKIP_DISABLED, &registry), 1);
+    std::vector<ReferenceTarget*> expected = {nullptr, nullptr, nullptr, nullptr,
+                                              registry.FindConverted(last)};
+    EXPECT_EQ(Strokes(GetMtlZone(dest, 0)), expected)
+        << "slot 1 is off; slots 3 to 5 are not known to be";
+    dest->DeleteThis();
+    source->DeleteThis();
+}
+
 TEST_F(Vrn2MtlConversionTest, StrokeSharedByZonesAndMaterialsConvertsOnce) {
     Vrn2Mtl* a = Source("a");
     Vrn2Mtl* b = Source("b");
