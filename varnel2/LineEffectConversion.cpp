@@ -1,6 +1,7 @@
 #include "LineEffectConversion.h"
 
 #include <cstring>
+#include <string>
 
 #include "ConversionRegistry.h"
 #include "CopyParamBlock.h"
@@ -38,8 +39,8 @@ void SetRef(ReferenceMaker* maker, int r, ReferenceTarget* t) {
     if (r < maker->NumRefs()) maker->ReplaceReference(r, t);
 }
 
-// After a group's blocks are copied: an own setting wins over the shared
-// one, and the hidden-edge switch follows the visible one.
+// After a group's block is copied: an own setting wins over the shared one,
+// and the visible-edge switch takes the value of the hidden-edge one.
 void SettleGroupBlock(IParamBlock2* pb) {
     if (!pb) return;
     if (pb->GetInt(VRN3_GROUP_USE_OWN, 0) != 0)
