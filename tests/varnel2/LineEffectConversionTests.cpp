@@ -151,6 +151,34 @@ TEST_F(LineEffectTest, DiscardKeepsALineSetThatAnEarlierEffectUses) {
     b->DeleteThis();
 }
 
+TEST_F(LineEffectTest, DiscardKeepsABrushThatAnEarlierLineSetUses) {
+    Vrn2Brush* brush = Brush("shared");
+    Vrn2LineSet* kept = LineSet();
+    kept->ReplaceReference(13, brush);
+    Vrn2LineSet* dropped = LineSet();
+    dropped->ReplaceReference(19, brush);
+    dropped->ReplaceReference(20, Brush("own"));
+    Vrn2LineEffect* a = Effect2("a");
+    a->AddLineSet(kept);
+    Vrn2LineEffect* b = Effect2("b");
+    b->AddLineSet(dropped);
+    b->AddLineSet(nullptr);
+    Effect* na = ConvertVrn2LineEffect(a, &registry, nullptr);
+    Effect* nb = ConvertVrn2LineEffect(b, &registry, nullptr);
+    ASSERT_NE(na, nullptr);
+    ASSERT_NE(nb, nullptr);
+    ReferenceTarget* converted = registry.FindConverted(brush);
+    ASSERT_NE(converted, nullptr);
+    EXPECT_TRUE(StandIn::IsLive(converted));
+    EXPECT_EQ(registry.FindConverted(kept)->GetReference(10), converted);
+    EXPECT_EQ(registry.FindConverted(dropped), nullptr);
+    EXPECT_EQ(registry.FindConverted(dropped->GetReference(20)), nullptr);
+    na->DeleteThis();
+    nb->DeleteThis();
+    a->DeleteThis();
+    b->DeleteThis();
+}
+
 struct NameCase {
     const char* name;
     const char* suffix;
