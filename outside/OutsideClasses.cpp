@@ -6,9 +6,17 @@
 #include "StdCompatibleMtl.h"
 #include "StandIn.h"
 #include "StdMtl.h"
+#include "Vrn2Brush.h"
+#include "Vrn2LineEffect.h"
 #include "Vrn2Mtl.h"
+#include "Vrn2MtlSettings.h"
+#include "Vrn2ReflectionMap.h"
+#include "Vrn2Stroke.h"
+#include "Vrn3Brush.h"
+#include "Vrn3LineEffect.h"
 #include "Vrn3Mtl.h"
 #include "Vrn3MtlSettings.h"
+#include "Vrn3ReflectionMap.h"
 #include "Vrn3Stroke.h"
 #include "Vrn3Zone.h"
 
@@ -38,6 +46,33 @@ OutsideClassDesc<StdCompatibleMtl> stdCompatibleDesc("Standard-Compatible Materi
 OutsideClassDesc<StdCompatibleShader> stdCompatibleShaderDesc("Standard-Compatible Shader",
                                                               SHADER_CLASS_ID,
                                                               StdCompatibleShader::CLASS_ID);
+OutsideClassDesc<Vrn3ReflectionMap> vrn3ReflectionMapDesc("Varnel 3 Reflection Map",
+                                                          TEXMAP_CLASS_ID,
+                                                          Vrn3ReflectionMap::CLASS_ID);
+OutsideClassDesc<Vrn3LineEffect> vrn3LineEffectDesc("Varnel 3 Line", RENDER_EFFECT_CLASS_ID,
+                                                    Vrn3LineEffect::CLASS_ID);
+OutsideClassDesc<Vrn3LineSet> vrn3LineSetDesc("Varnel 3 Line Set", REF_TARGET_CLASS_ID,
+                                              Vrn3LineSet::CLASS_ID);
+OutsideClassDesc<Vrn3Brush> vrn3BrushDesc("Varnel 3 Brush", TEXMAP_CLASS_ID, Vrn3Brush::CLASS_ID);
+OutsideClassDesc<Vrn3BrushSubMap> vrn3BrushSubMapDesc("Varnel 3 Brush Map", TEXMAP_CLASS_ID,
+                                                      Vrn3BrushSubMap::CLASS_ID);
+
+OutsideClassDesc<Vrn2Stroke> vrn2StrokeDesc("Varnel 2 Stroke", TEXMAP_CLASS_ID,
+                                            Vrn2Stroke::CLASS_ID);
+OutsideClassDesc<Vrn2MtlSettings> vrn2SettingsDesc("Varnel 2 Material Settings", TEXMAP_CLASS_ID,
+                                                   Vrn2MtlSettings::CLASS_ID);
+OutsideClassDesc<Vrn2NestedSettings> vrn2NestedDesc("Varnel 2 Nested Settings", REF_TARGET_CLASS_ID,
+                                                    Vrn2NestedSettings::CLASS_ID);
+OutsideClassDesc<Vrn2ReflectionMap> vrn2ReflectionMapDesc("Varnel 2 Reflection Map",
+                                                          TEXMAP_CLASS_ID,
+                                                          Vrn2ReflectionMap::CLASS_ID);
+OutsideClassDesc<Vrn2LineEffect> vrn2LineEffectDesc("Varnel 2 Line", RENDER_EFFECT_CLASS_ID,
+                                                    Vrn2LineEffect::CLASS_ID);
+OutsideClassDesc<Vrn2LineSet> vrn2LineSetDesc("Varnel 2 Line Set", RENDER_EFFECT_CLASS_ID,
+                                              Vrn2LineSet::CLASS_ID);
+OutsideClassDesc<Vrn2Brush> vrn2BrushDesc("Varnel 2 Brush", TEXMAP_CLASS_ID, Vrn2Brush::CLASS_ID);
+OutsideClassDesc<Vrn2BrushSubMap> vrn2BrushSubMapDesc("Varnel 2 Brush Map", TEXMAP_CLASS_ID,
+                                                      Vrn2BrushSubMap::CLASS_ID);
 
 }  // namespace
 
@@ -51,9 +86,24 @@ void RegisterVarnel3Classes() {
     StandIn::RegisterClassDesc(&vrn3ZoneDesc);
     StandIn::RegisterClassDesc(&vrn3StrokeDesc);
     StandIn::RegisterClassDesc(&vrn3SettingsDesc);
+    StandIn::RegisterClassDesc(&vrn3ReflectionMapDesc);
+    StandIn::RegisterClassDesc(&vrn3LineEffectDesc);
+    StandIn::RegisterClassDesc(&vrn3LineSetDesc);
+    StandIn::RegisterClassDesc(&vrn3BrushDesc);
+    StandIn::RegisterClassDesc(&vrn3BrushSubMapDesc);
 }
 
-void RegisterVarnel2Classes() { StandIn::RegisterClassDesc(&vrn2MtlDesc); }
+void RegisterVarnel2Classes() {
+    StandIn::RegisterClassDesc(&vrn2MtlDesc);
+    StandIn::RegisterClassDesc(&vrn2StrokeDesc);
+    StandIn::RegisterClassDesc(&vrn2SettingsDesc);
+    StandIn::RegisterClassDesc(&vrn2NestedDesc);
+    StandIn::RegisterClassDesc(&vrn2ReflectionMapDesc);
+    StandIn::RegisterClassDesc(&vrn2LineEffectDesc);
+    StandIn::RegisterClassDesc(&vrn2LineSetDesc);
+    StandIn::RegisterClassDesc(&vrn2BrushDesc);
+    StandIn::RegisterClassDesc(&vrn2BrushSubMapDesc);
+}
 
 void RegisterShaders() {
     StandIn::RegisterClassDesc(&blinnDesc);

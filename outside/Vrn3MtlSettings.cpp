@@ -43,6 +43,7 @@ RefTargetHandle Vrn3MtlSettings::GetReference(int i) {
         case PBLOCK0_REF: return blocks[0];
         case NESTED_REF: return nested;
         case PBLOCK1_REF: return blocks[1];
+        case MAP_REF: return map;
         default: return nullptr;
     }
 }
@@ -51,4 +52,5 @@ void Vrn3MtlSettings::SetReference(int i, RefTargetHandle rtarg) {
     if (i == PBLOCK0_REF && IsBlock(rtarg)) blocks[0] = static_cast<IParamBlock2*>(rtarg);
     if (i == PBLOCK1_REF && IsBlock(rtarg)) blocks[1] = static_cast<IParamBlock2*>(rtarg);
     if (i == NESTED_REF) nested = rtarg;
+    if (i == MAP_REF && (!rtarg || rtarg->SuperClassID() == TEXMAP_CLASS_ID)) map = rtarg;
 }

@@ -6,6 +6,7 @@
 //   0   parameter block 0
 //   1   nested settings (Vrn3NestedSettings: parameter block 0 at its reference 0)
 //   2   parameter block 1
+//   3   a map (may be empty)
 //
 // Parameter block 0:  id 0 float (default 1), id 1 int table (2 entries, 0)
 // Parameter block 1:  id 0 int (default 0)
@@ -36,7 +37,7 @@ private:
 class Vrn3MtlSettings : public Texmap {
 public:
     static inline const Class_ID CLASS_ID = Class_ID(0x20101757, 0x081401b3);
-    enum { PBLOCK0_REF = 0, NESTED_REF = 1, PBLOCK1_REF = 2, NUM_REFS = 3 };
+    enum { PBLOCK0_REF = 0, NESTED_REF = 1, PBLOCK1_REF = 2, MAP_REF = 3, NUM_REFS = 4 };
 
     Vrn3MtlSettings();
     Class_ID ClassID() override { return Vrn3MtlSettings::CLASS_ID; }
@@ -51,4 +52,5 @@ public:
 private:
     IParamBlock2* blocks[2] = {};
     ReferenceTarget* nested = nullptr;
+    ReferenceTarget* map = nullptr;
 };

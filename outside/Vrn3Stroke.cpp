@@ -1,29 +1,29 @@
 #include "Vrn3Stroke.h"
 
+#include "CurveControl.h"
+#include "UVGen.h"
+
 namespace {
 
-ParamBlockDesc2 strokeBlock(0, "stroke", {
+// clang-format off
+
+ParamBlockDesc2 strokeBlock0(0, "stroke", {
     Default(Param(0, "width", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
     Param(1, "color", TYPE_RGBA, P_ANIMATABLE),
+    Default(Param(2, "style", TYPE_INT), 0),
 });
+
+ParamBlockDesc2 strokeBlock1(1, "pressure", {
+    Default(Param(0, "pressureMode", TYPE_INT), 0),
+});
+
+// clang-format on
 
 }  // namespace
 
-Vrn3Stroke::Vrn3Stroke() {
-    ReplaceReference(PBLOCK_REF, CreateParameterBlock2(&strokeBlock, this));
-}
-
-void Vrn3Stroke::SetReference(int i, RefTargetHandle rtarg) {
-    if (i == PBLOCK_REF && (!rtarg || rtarg->SuperClassID() == PARAMETER_BLOCK2_CLASS_ID))
-        pblock = static_cast<IParamBlock2*>(rtarg);
-}
-
-RefTargetHandle Vrn3Stroke::Clone(RemapDir& remap) {
-    Vrn3Stroke* copy = new Vrn3Stroke;
-    remap.AddEntry(this, copy);
-    copy->SetName(GetName());
-    IParamBlock2* pb = static_cast<IParamBlock2*>(remap.CloneRef(pblock));
-    if (pb) pb->SetOwner(copy);
-    copy->ReplaceReference(PBLOCK_REF, pb);
-    return copy;
+Vrn3Stroke::Vrn3Stroke()
+    : SlotObject<Texmap>({BlockSlot(strokeBlock0), AnySlot(), AnySlot(), MapSlot(),
+                          BlockSlot(strokeBlock1), AnySlot()}) {
+    ReplaceReference(UVGEN_REF, NewDefaultUVGen());
+    ReplaceReference(CURVE_REF, new CurveControl);
 }

@@ -2,37 +2,42 @@
 // strokes. To the converter it is opaque.
 //
 // References:
-//   0   parameter block 0
+//   ref  holds
+//   0    parameter block 0
+//   1    UV generator (the host's), present from creation
+//   2    curve control (the host's), present from creation
+//   3    a map (may be empty)
+//   4    parameter block 1
+//   5    any object (may be empty)
 //
 // Parameter block 0:
-//   id  type          default   meaning
-//   0   float, anim   1         width
-//   1   colour, anim  (0,0,0)   colour
+//   id  type          default    meaning
+//   0   float, anim   1          width
+//   1   colour, anim  (0, 0, 0)  colour
+//   2   int           0          style
+// Parameter block 1:
+//   id  type          default    meaning
+//   0   int           0          pressure mode
 #pragma once
 
-#include "Materials.h"
-#include "ParamBlock2.h"
+#include "SlotObject.h"
 
-
-class Vrn3Stroke : public Texmap {
+class Vrn3Stroke : public SlotObject<Texmap> {
 public:
     static inline const Class_ID CLASS_ID = Class_ID(0x20101757, 0x081401a0);
-    enum { PBLOCK_REF = 0, NUM_REFS = 1 };
+    enum {
+        PBLOCK_REF = 0,
+        UVGEN_REF = 1,
+        CURVE_REF = 2,
+        MAP_REF = 3,
+        PBLOCK1_REF = 4,
+        ANY_REF = 5,
+        NUM_REFS = 6
+    };
 
     Vrn3Stroke();
 
     Class_ID ClassID() override { return Vrn3Stroke::CLASS_ID; }
     void GetClassName(CStr& s) override { s = "Varnel 3 Stroke"; }
-
-    int NumParamBlocks() override { return 1; }
-    IParamBlock2* GetParamBlock(int i) override { return i == 0 ? pblock : nullptr; }
-    IParamBlock2* GetParamBlockByID(BlockID id) override { return id == 0 ? pblock : nullptr; }
-
-    int NumRefs() override { return NUM_REFS; }
-    RefTargetHandle GetReference(int i) override { return i == PBLOCK_REF ? pblock : nullptr; }
-    void SetReference(int i, RefTargetHandle rtarg) override;
-    RefTargetHandle Clone(RemapDir& remap) override;
-
-private:
-    IParamBlock2* pblock = nullptr;
+    RefTargetHandle Clone(RemapDir& remap) override { return CloneAs<Vrn3Stroke>(remap); }
 };

@@ -8,3 +8,11 @@ class ConversionRegistry;
 
 // Walks m's sub-materials (depth first) and map slots; a null m does nothing.
 void ConvertVrn2ReflectionMaps(Mtl* m, ConversionRegistry* registry);
+
+// Replaces the Varnel 2 reflection maps in o's map slots and, first, in the
+// maps below them; a null o does nothing.
+void ConvertSubTexmapsOf(MtlBase* o, ConversionRegistry* registry);
+
+// The Varnel 3 map converted from s (once per run), or null when none could
+// be made.
+Texmap* ConvertVrn2ReflectionMap(Texmap* s, ConversionRegistry* registry);

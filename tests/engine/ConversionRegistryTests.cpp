@@ -30,4 +30,29 @@ TEST(ConversionRegistryTest, FirstRegistrationWinsAndPairsOnlyAppend) {
     EXPECT_EQ(r.Pair(2).second, Fake(5));
 }
 
+TEST(ConversionRegistryTest, WithdrawnObjectIsNeverAnsweredAgain) {
+    ConversionRegistry r;
+    r.AddConverted(Fake(1), Fake(2));
+    r.AddConverted(Fake(3), Fake(2));
+    r.AddConverted(Fake(4), Fake(5));
+    r.Withdraw(Fake(2));
+    EXPECT_EQ(r.FindConverted(Fake(1)), nullptr);
+    EXPECT_EQ(r.FindConverted(Fake(3)), nullptr);
+    EXPECT_EQ(r.FindConverted(Fake(4)), Fake(5));
+    // The pairs stay; a later conversion of the same source answers from now on.
+    EXPECT_EQ(r.Count(), 3);
+    r.AddConverted(Fake(1), Fake(6));
+    r.AddConverted(Fake(1), Fake(7));
+    EXPECT_EQ(r.FindConverted(Fake(1)), Fake(6));
+    EXPECT_EQ(r.Count(), 5);
+}
+
+TEST(ConversionRegistryTest, WithdrawingAnUnknownObjectChangesNothing) {
+    ConversionRegistry r;
+    r.AddConverted(Fake(1), Fake(2));
+    r.Withdraw(Fake(1));  // a source, not a converted object
+    r.Withdraw(Fake(9));
+    EXPECT_EQ(r.FindConverted(Fake(1)), Fake(2));
+}
+
 }  // namespace
