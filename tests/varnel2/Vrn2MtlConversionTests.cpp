@@ -150,8 +150,11 @@ TEST_F(Vrn2MtlConversionTest, DisabledStrokesAreLeftOutWithTheOption) {
         registry.FindConverted(s[5])};
     EXPECT_EQ(Strokes(zone), expected);
     EXPECT_EQ(registry.FindConverted(s[1]), nullptr) << "a left-out stroke is not converted";
-    // The zone's own switches stay as the Varnel 3 plug-in made them.
-    EXPECT_EQ(zone->GetParamBlock(0)->Count(9), 1);
+    // The zone's switches are the Varnel 3 plug-in's own, one per stroke: the
+    // Varnel 2 switches (off at slots 1 and 4) are not copied.
+    IParamBlock2* zb = zone->GetParamBlock(0);
+    ASSERT_EQ(zb->Count(9), 4);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(zb->GetInt(9, 0, i), 1) << "switch " << i;
     // Zones without strokes get an empty list: every slot is empty.
     EXPECT_EQ(Strokes(GetMtlZone(dest, 1)), std::vector<ReferenceTarget*>(6, nullptr));
     dest->DeleteThis();
