@@ -1,29 +1,3 @@
 #include "Vrn3Stroke.h"
 
-#include "CurveControl.h"
-#include "UVGen.h"
-
-namespace {
-
-// clang-format off
-
-ParamBlockDesc2 strokeBlock0(0, "stroke", {
-    Default(Param(0, "width", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
-    Param(1, "color", TYPE_RGBA, P_ANIMATABLE),
-    Default(Param(2, "style", TYPE_INT), 0),
-});
-
-ParamBlockDesc2 strokeBlock1(1, "pressure", {
-    Default(Param(0, "pressureMode", TYPE_INT), 0),
-});
-
-// clang-format on
-
-}  // namespace
-
-Vrn3Stroke::Vrn3Stroke()
-    : SlotObject<Texmap>({BlockSlot(strokeBlock0), AnySlot(), AnySlot(), MapSlot(),
-                          BlockSlot(strokeBlock1), AnySlot()}) {
-    ReplaceReference(UVGEN_REF, NewDefaultUVGen());
-    ReplaceReference(CURVE_REF, new CurveControl);
-}
+Vrn3Stroke::Vrn3Stroke() : SlotObject<Texmap>(StrokeSlots()) { AddStrokeControls(this); }

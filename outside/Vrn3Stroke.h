@@ -1,38 +1,21 @@
 // Stand-in of the Varnel 3 stroke: a map object that a zone uses to draw
 // strokes. To the converter it is opaque.
-//
-// References:
-//   ref  holds
-//   0    parameter block 0
-//   1    UV generator (the host's), present from creation
-//   2    curve control (the host's), present from creation
-//   3    a map (may be empty)
-//   4    parameter block 1
-//   5    any object (may be empty)
-//
-// Parameter block 0:
-//   id  type          default    meaning
-//   0   float, anim   1          width
-//   1   colour, anim  (0, 0, 0)  colour
-//   2   int           0          style
-// Parameter block 1:
-//   id  type          default    meaning
-//   0   int           0          pressure mode
+// Its references and blocks are the shared stroke layout (StrokeLayout.h).
 #pragma once
 
-#include "SlotObject.h"
+#include "StrokeLayout.h"
 
 class Vrn3Stroke : public SlotObject<Texmap> {
 public:
     static inline const Class_ID CLASS_ID = Class_ID(0x20101757, 0x081401a0);
     enum {
-        PBLOCK_REF = 0,
-        UVGEN_REF = 1,
-        CURVE_REF = 2,
-        MAP_REF = 3,
-        PBLOCK1_REF = 4,
-        ANY_REF = 5,
-        NUM_REFS = 6
+        PBLOCK_REF = STROKE_PBLOCK_REF,
+        UVGEN_REF = STROKE_UVGEN_REF,
+        CURVE_REF = STROKE_CURVE_REF,
+        MAP_REF = STROKE_MAP_REF,
+        PBLOCK1_REF = STROKE_PBLOCK1_REF,
+        ANY_REF = STROKE_ANY_REF,
+        NUM_REFS = STROKE_NUM_REFS
     };
 
     Vrn3Stroke();
