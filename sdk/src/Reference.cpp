@@ -19,6 +19,7 @@ RefList::~RefList() {
         item = next;
     }
     first = nullptr;
+    last = nullptr;
 }
 
 int RefList::Count() const {
@@ -32,19 +33,18 @@ void RefList::AddItem(RefMakerHandle maker) {
     Cleanup();
     RefListItem* added = new RefListItem;
     added->maker = maker;
-    if (!first) {
+    if (last)
+        last->next = added;
+    else
         first = added;
-        return;
-    }
-    RefListItem* last = first;
-    while (last->next) last = last->next;
-    last->next = added;
+    last = added;
 }
 
 bool RefList::RemoveItem(RefMakerHandle maker) {
     for (RefListItem* item = first; item; item = item->next) {
         if (item->maker == maker) {
             item->maker = nullptr;
+            ++emptyEntries;
             return true;
         }
     }
@@ -52,14 +52,17 @@ bool RefList::RemoveItem(RefMakerHandle maker) {
 }
 
 void RefList::Cleanup() {
-    if (iterating > 0) return;
+    if (iterating > 0 || emptyEntries == 0) return;
+    emptyEntries = 0;
     RefListItem** link = &first;
+    last = nullptr;
     while (*link) {
         RefListItem* item = *link;
         if (!item->maker) {
             *link = item->next;
             delete item;
         } else {
+            last = item;
             link = &item->next;
         }
     }
@@ -358,6 +361,7 @@ void ReferenceTarget::Detach() {
                    Describe(this).data());
             item->maker->ForgetHeld(this);
             item->maker = nullptr;
+            ++refList.emptyEntries;
         }
     }
     DropAllRefsUnrecorded();
