@@ -2,13 +2,19 @@
 // saved state, the Convert command and the message panel.
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "DialogDriver.h"
 #include "HostTest.h"
 #include "LineConverterPanel.h"
+#include "OutsideClassDesc.h"
 #include "OutsideClasses.h"
 #include "PanelHelpers.h"
+#include "SceneBuilder.h"
 #include "StandIn.h"
+#include "Vrn2LineEffect.h"
+#include "Vrn3LineEffect.h"
+#include "Vrn3Mtl.h"
 #include "resource.h"
 
 namespace {
@@ -46,6 +52,52 @@ protected:
         e->SetName(name);
         ip->AddEffect(e);
         return e;
+    }
+
+    // A Varnel 2 line effect in the scene with lineSets empty line sets.
+    Effect* AddVrn2Effect(const char* name, int lineSets = 0) {
+        auto* e = Scene::Create<Vrn2LineEffect>(RENDER_EFFECT_CLASS_ID);
+        e->SetName(name);
+        for (int i = 0; i < lineSets; ++i)
+            e->AddLineSet(Scene::Create<Vrn2LineSet>(RENDER_EFFECT_CLASS_ID));
+        ip->AddEffect(e);
+        return e;
+    }
+
+    // Sets the options on a freshly opened panel, presses Convert, answers OK
+    // and closes the panel again.
+    void ConvertWith(bool deleteOld, bool addSuffix, const char* suffix) {
+        HWND panel = Open();
+        if (Checked(panel, IDC_CHK_DELETE_VRN2_LINES) != deleteOld)
+            Click(panel, IDC_CHK_DELETE_VRN2_LINES);
+        if (Checked(panel, IDC_CHK_ADD_SUFFIX) != addSuffix) Click(panel, IDC_CHK_ADD_SUFFIX);
+        SetWindowTextA(Edit(panel), suffix);
+        DialogDriver driver;
+        driver.Then([](HWND dlg) { DialogDriver::Click(dlg, IDOK); });
+        Click(panel, IDC_LINE_CONVERT);
+        EXPECT_EQ(driver.DialogsSeen(), 1);
+        Close();
+    }
+
+    std::vector<Effect*> Effects() {
+        std::vector<Effect*> effects;
+        for (int i = 0; i < ip->NumEffects(); ++i) effects.push_back(ip->GetEffect(i));
+        return effects;
+    }
+    // The scene's effects as "class: name", with the number of line sets of a
+    // Varnel 3 line effect.
+    std::vector<std::string> Described() {
+        std::vector<std::string> lines;
+        for (Effect* e : Effects()) {
+            CStr cls;
+            e->GetClassName(cls);
+            std::string line = std::string(cls.data()) + ": " + e->GetName().data();
+            if (e->ClassID() == Vrn3LineEffect::CLASS_ID)
+                line += " [" + std::to_string(static_cast<Vrn3LineEffect*>(e)->LineSets().Count()) +
+                        " line sets]";
+            lines.push_back(line);
+        }
+        return lines;
     }
 
     LineConverterCheck savedChecks[NUM_LINE_CONVERTER_CHECKS];
@@ -139,6 +191,93 @@ TEST_F(LineConverterTest, ConvertAsksFirstAndLeavesOtherEffectsAlone) {
         EXPECT_EQ(theHold.NumUndoSteps(), 0) << row.name;
         Close();
     }
+}
+
+TEST_F(LineConverterTest, NamesOfTheNewEffectsFollowTheSuffixOption) {
+    struct Row {
+        const char* name;
+        bool addSuffix;
+        const char* suffix;
+        const char* expected;
+    } rows[] = {
+        {"suffix ticked", true, "_VRN3", "Varnel 2 Line_VRN3"},
+        {"suffix ticked, edit empty: the digit changes", true, "", "Varnel 3 Line"},
+        {"suffix not ticked: the edit is ignored", false, "_ignored", "Varnel 3 Line"},
+    };
+    for (const Row& row : rows) {
+        Effect* old = AddVrn2Effect("Varnel 2 Line");
+        ConvertWith(true, row.addSuffix, row.suffix);
+        ASSERT_EQ(ip->NumEffects(), 1) << row.name;
+        Effect* made = ip->GetEffect(0);
+        EXPECT_EQ(made->ClassID(), Vrn3LineEffect::CLASS_ID) << row.name;
+        EXPECT_EQ(std::string(made->GetName().data()), row.expected) << row.name;
+        EXPECT_STREQ(old->GetName().data(), "Varnel 2 Line") << row.name;
+        ip->DeleteEffect(0);
+    }
+}
+
+TEST_F(LineConverterTest, ConvertAddsAndDeletesAsOneUndoStep) {
+    struct Row {
+        const char* name;
+        bool deleteOld;
+        std::vector<std::string> expected;
+    } rows[] = {
+        {"delete ticked: the Varnel 2 effects go, the others keep their order",
+         true,
+         {"Effect: first", "Effect: middle", "Varnel 3 Line: already Varnel 3 [1 line sets]",
+          "Varnel 3 Line: Varnel 3 Line [2 line sets]", "Varnel 3 Line: Ink [0 line sets]"}},
+        {"delete not ticked: the Varnel 3 counterparts follow every old effect",
+         false,
+         {"Effect: first", "Varnel 2 Line: Varnel 2 Line", "Effect: middle", "Varnel 2 Line: Ink",
+          "Varnel 3 Line: already Varnel 3 [1 line sets]",
+          "Varnel 3 Line: Varnel 3 Line [2 line sets]", "Varnel 3 Line: Ink [0 line sets]"}},
+    };
+    AddPlainEffect("first");
+    AddVrn2Effect("Varnel 2 Line", 2);
+    AddPlainEffect("middle");
+    AddVrn2Effect("Ink");
+    // Not a Varnel 2 line effect: nothing comes of it, and it stays.
+    auto* vrn3 = Scene::Create<Vrn3LineEffect>(RENDER_EFFECT_CLASS_ID);
+    vrn3->SetName("already Varnel 3");
+    ip->AddEffect(vrn3);
+    const std::vector<Effect*> before = Effects();
+
+    for (const Row& row : rows) {
+        int steps = theHold.NumUndoSteps();
+        ConvertWith(row.deleteOld, false, "");
+        EXPECT_EQ(Described(), row.expected) << row.name;
+        const std::vector<Effect*> after = Effects();
+
+        ASSERT_EQ(theHold.NumUndoSteps(), steps + 1) << row.name;
+        EXPECT_STREQ(theHold.UndoStepName(0).data(), "Varnel 3 Convert") << row.name;
+        ASSERT_TRUE(theHold.Undo()) << row.name;
+        EXPECT_EQ(Effects(), before) << row.name;
+        ASSERT_TRUE(theHold.Redo()) << row.name;
+        EXPECT_EQ(Effects(), after) << row.name;
+        // Back to the scene of the start for the next row.
+        ASSERT_TRUE(theHold.Undo()) << row.name;
+    }
+}
+
+// A host whose Varnel 3 plug-in offers its material but no line effect: the
+// Varnel 2 line effects cannot be converted.
+class LineConverterWithoutVarnel3Lines : public LineConverterTest {
+protected:
+    void RegisterClasses() override {
+        RegisterHostMaterials();
+        RegisterVarnel2Classes();
+        StandIn::RegisterClassDesc(&vrn3MtlDesc);
+    }
+    OutsideClassDesc<Vrn3Mtl> vrn3MtlDesc{"Varnel 3 Material", MATERIAL_CLASS_ID,
+                                          Vrn3Mtl::CLASS_ID};
+};
+
+TEST_F(LineConverterWithoutVarnel3Lines, UnconvertedVarnel2EffectStaysEvenWithDeleteTicked) {
+    Effect* first = AddVrn2Effect("Varnel 2 Line", 1);
+    Effect* second = AddPlainEffect("other");
+    ConvertWith(true, true, "_VRN3");
+    EXPECT_EQ(Effects(), (std::vector<Effect*>{first, second}));
+    EXPECT_EQ(theHold.NumUndoSteps(), 0);
 }
 
 class LineConverterWithoutVarnel3 : public LineConverterTest {

@@ -1,6 +1,7 @@
 // The material converter's panel, convert command and undo, through its real
 // dialog procedure and the confirm dialog.
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "ConvertOptions.h"
 #include "DialogDriver.h"
 #include "HostTest.h"
+#include "InterfaceCalls.h"
 #include "MultiMtl.h"
 #include "OutsideClasses.h"
 #include "OutsideContract.h"
@@ -15,8 +17,14 @@
 #include "SceneBuilder.h"
 #include "StandIn.h"
 #include "StdMtl.h"
+#include "Vrn2Mtl.h"
+#include "Vrn2ReflectionMap.h"
+#include "Vrn2Stroke.h"
 #include "Vrn3Mtl.h"
 #include "Vrn3MtlConverter.h"
+#include "Vrn3ParamIDs.h"
+#include "Vrn3ReflectionMap.h"
+#include "Vrn3Stroke.h"
 #include "resource.h"
 
 namespace {
@@ -87,6 +95,32 @@ protected:
 
     static bool IsVrn3Named(Mtl* m, const char* name) {
         return m && m->ClassID() == VRN3_MTL_CLASS_ID && m->GetName() == name;
+    }
+
+    // A Varnel 2 material whose four zones take a quarter each, so that none
+    // is empty.
+    Vrn2Mtl* Vrn2Quarters(const char* name) {
+        auto* m = Scene::Create<Vrn2Mtl>(MATERIAL_CLASS_ID, name);
+        for (int z = 0; z < Vrn2Mtl::NUM_ZONES; ++z) {
+            IParamBlock2* zone = m->GetParamBlockByID(static_cast<BlockID>(z + 2));
+            zone->SetValue(0, 0, 25.0f * z);
+            zone->SetValue(1, 0, 25.0f * (z + 1));
+        }
+        return m;
+    }
+
+    enum class Kind { Vrn2, Blinn };
+    // A target of the given kind with map as its reflection map.
+    static Mtl* WithReflection(Kind kind, const char* name, Texmap* map) {
+        if (kind == Kind::Vrn2) {
+            auto* m = Scene::Create<Vrn2Mtl>(MATERIAL_CLASS_ID, name);
+            // The last of its five map references is the reflection map.
+            m->ReplaceReference(Vrn2Mtl::FIRST_MAP_REF + 4, map);
+            return m;
+        }
+        StdMtl* m = Scene::Standard(name);
+        m->SetSubTexmap(ID_RL, map);
+        return m;
     }
 
     OptionState savedStates[NUM_OPTION_STATES];
@@ -414,6 +448,101 @@ TEST_F(MtlConverterTest, ClearingOutsideAHoldLeavesNoRecord) {
     EXPECT_TRUE(theMtlConverter.targetList.empty());
     EXPECT_TRUE(ListBox(panel).empty());
     EXPECT_EQ(theHold.NumUndoSteps(), 0);
+}
+
+TEST_F(MtlConverterTest, SharedVarnel2ReflectionMapBecomesOneSharedVarnel3Map) {
+    struct Row {
+        const char* name;
+        Kind kind;
+        bool convertMaps;
+    } rows[] = {
+        {"two Varnel 2 materials", Kind::Vrn2, true},
+        {"two Blinn Standard materials", Kind::Blinn, true},
+        {"option off: the Varnel 2 map stays", Kind::Vrn2, false},
+    };
+    for (const Row& row : rows) {
+        auto* chrome = Scene::Create<Vrn2ReflectionMap>(TEXMAP_CLASS_ID, "Chrome");
+        Mtl* a = WithReflection(row.kind, "a", chrome);
+        Mtl* b = WithReflection(row.kind, "b", chrome);
+        INode* na = Scene::Node(a);
+        INode* nb = Scene::Node(b);
+        HWND panel = Open();
+        List({a, b});
+        if (!row.convertMaps) Click(panel, IDC_CHK_CONVERT_REFLECTION_MAPS);
+
+        ConvertAnswering(panel, IDOK);
+
+        ASSERT_TRUE(IsVrn3Named(na->GetMtl(), "a")) << row.name;
+        ASSERT_TRUE(IsVrn3Named(nb->GetMtl(), "b")) << row.name;
+        Texmap* ma = na->GetMtl()->GetSubTexmap(VRN3_MTL_SLOT_REFLECTION);
+        Texmap* mb = nb->GetMtl()->GetSubTexmap(VRN3_MTL_SLOT_REFLECTION);
+        ASSERT_NE(ma, nullptr) << row.name;
+        EXPECT_EQ(ma, mb) << row.name;
+        if (row.convertMaps) {
+            EXPECT_EQ(ma->ClassID(), Vrn3ReflectionMap::CLASS_ID) << row.name;
+            EXPECT_STREQ(ma->GetName().data(), "Chrome") << row.name;
+        } else {
+            EXPECT_EQ(ma, chrome) << row.name;
+        }
+        Close();
+        std::copy(savedStates, savedStates + NUM_OPTION_STATES, optionStates);
+    }
+}
+
+TEST_F(MtlConverterTest, TargetOnANodeIsReplacedAndOneUndoRestoresIt) {
+    struct Row {
+        const char* name;
+        std::function<Mtl*()> make;
+        // What the new material must hold, given the target it was made from.
+        std::function<void(Mtl* target, Mtl* made, const char* row)> check;
+    } rows[] = {
+        {"Varnel 2 material: its zones and strokes are converted",
+         [this] {
+             Vrn2Mtl* m = Vrn2Quarters("toon");
+             m->ReplaceReference(Vrn2Mtl::StrokeRef(0, 0),
+                                 Scene::Create<Vrn2Stroke>(TEXMAP_CLASS_ID, "ink"));
+             return m;
+         },
+         [](Mtl* target, Mtl* made, const char* row) {
+             (void)target;
+             std::vector<int> numbers;
+             for (int i = 0; i < GetMtlZoneCount(made); ++i)
+                 numbers.push_back(GetMtlZone(made, i)->GetParamBlock(0)->GetInt(11));
+             EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4})) << row;
+             ReferenceTarget* zone = GetMtlZone(made, 0);
+             ASSERT_NE(zone, nullptr) << row;
+             ASSERT_GE(GetZoneStrokeCount(zone), 1) << row;
+             ReferenceTarget* stroke = GetZoneStroke(zone, 0);
+             ASSERT_NE(stroke, nullptr) << row;
+             EXPECT_EQ(stroke->ClassID(), Vrn3Stroke::CLASS_ID) << row;
+             EXPECT_STREQ(static_cast<Texmap*>(stroke)->GetName().data(), "ink") << row;
+         }},
+        {"Blinn Standard material: it becomes the base material",
+         [] { return Scene::Standard("plain"); },
+         [](Mtl* target, Mtl* made, const char* row) {
+             EXPECT_EQ(made->GetSubMtl(0), target) << row;
+         }},
+    };
+    for (const Row& row : rows) {
+        Mtl* target = row.make();
+        INode* node = Scene::Node(target);
+        HWND panel = Open();
+        List({target});
+        int steps = theHold.NumUndoSteps();
+
+        ConvertAnswering(panel, IDOK);
+
+        Mtl* made = node->GetMtl();
+        ASSERT_TRUE(IsVrn3Named(made, target->GetName().data())) << row.name;
+        row.check(target, made, row.name);
+        ASSERT_EQ(theHold.NumUndoSteps(), steps + 1) << row.name;
+        ASSERT_TRUE(theHold.Undo()) << row.name;
+        EXPECT_EQ(node->GetMtl(), target) << row.name;
+        EXPECT_EQ(ListBox(panel), Lines({target})) << row.name;
+        ASSERT_TRUE(theHold.Redo()) << row.name;
+        EXPECT_EQ(node->GetMtl(), made) << row.name;
+        Close();
+    }
 }
 
 class MtlConverterWithoutVarnel3 : public MtlConverterTest {
