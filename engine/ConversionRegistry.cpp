@@ -1,5 +1,47 @@
 #include "ConversionRegistry.h"
 
+#include "Hold.h"
+#include "Materials.h"
+#include "Tab.h"
+
+namespace {
+
+// Holds a reference to every map it is given, until it is deleted.
+class MapKeeper : public ReferenceMaker {
+public:
+    int NumRefs() override { return maps.Count(); }
+    RefTargetHandle GetReference(int i) override {
+        return i >= 0 && i < maps.Count() ? maps[i] : nullptr;
+    }
+    void SetReference(int i, RefTargetHandle rtarg) override {
+        if (i >= 0 && i < maps.Count()) maps[i] = rtarg;
+    }
+    void Keep(ReferenceTarget* t) {
+        ReferenceTarget* none = nullptr;
+        maps.Append(1, &none);
+        SuspendAll suspend(TRUE);
+        ReplaceReference(maps.Count() - 1, t);
+    }
+
+private:
+    Tab<ReferenceTarget*> maps;
+};
+
+}  // namespace
+
+ConversionRegistry::ConversionRegistry() : keeper(new MapKeeper) {}
+
+ConversionRegistry::~ConversionRegistry() {
+    // Maps that nothing else needs go now; an undo record that took one keeps it.
+    SuspendAll suspend(TRUE);
+    keeper->DeleteThis();
+}
+
+void ConversionRegistry::NoteSlotChange(MtlBase* owner, int slot, Texmap* before, Texmap* after) {
+    if (before) static_cast<MapKeeper*>(keeper)->Keep(before);
+    slotChanges.push_back({owner, slot, before, after});
+}
+
 ReferenceTarget* ConversionRegistry::FindConverted(ReferenceTarget* source) const {
     auto it = firstBySource.find(source);
     return it == firstBySource.end() ? nullptr : it->second;

@@ -9,6 +9,12 @@
 // A converted object that the run deletes again (a conversion it had to
 // discard) is withdrawn: from then on no lookup answers it, so nothing is
 // handed an object that no longer exists. Its pairs stay in the sequence.
+//
+// A conversion that changes a map slot in place (of an object it did not
+// create, such as a source material whose maps the new material shares) notes
+// the change here. The map taken out is kept alive for as long as the registry
+// lives, so that no lookup of the run meets its address reused by another
+// object and the command can still make the change undoable.
 #pragma once
 
 #include <cstddef>
@@ -16,10 +22,26 @@
 #include <utility>
 #include <vector>
 
+class MtlBase;
+class ReferenceMaker;
 class ReferenceTarget;
+class Texmap;
 
 class ConversionRegistry {
 public:
+    struct SlotChange {
+        MtlBase* owner;
+        int slot;
+        Texmap* before;
+        Texmap* after;
+    };
+
+    ConversionRegistry();
+    ConversionRegistry(const ConversionRegistry&) = delete;
+    ConversionRegistry& operator=(const ConversionRegistry&) = delete;
+    // Lets go of the maps kept for the slot changes (outside any undo step).
+    ~ConversionRegistry();
+
     // The object converted from source by the first pair registered for it, or null.
     ReferenceTarget* FindConverted(ReferenceTarget* source) const;
     // Appends the pair; a source registered before keeps its first object
@@ -27,6 +49,11 @@ public:
     void AddConverted(ReferenceTarget* source, ReferenceTarget* converted);
     // No lookup answers converted any more.
     void Withdraw(ReferenceTarget* converted);
+
+    // Call before the slot changes: from then on before stays alive.
+    void NoteSlotChange(MtlBase* owner, int slot, Texmap* before, Texmap* after);
+    int NumSlotChanges() const { return static_cast<int>(slotChanges.size()); }
+    const SlotChange& GetSlotChange(int i) const { return slotChanges[static_cast<size_t>(i)]; }
 
     int Count() const { return static_cast<int>(pairs.size()); }
     const std::pair<ReferenceTarget*, ReferenceTarget*>& Pair(int i) const {
@@ -40,4 +67,6 @@ private:
     std::unordered_map<ReferenceTarget*, ReferenceTarget*> firstBySource;
     // The sources that each converted object answers, for withdrawal.
     std::unordered_multimap<ReferenceTarget*, ReferenceTarget*> sourcesByConverted;
+    std::vector<SlotChange> slotChanges;
+    ReferenceMaker* keeper;  // references the maps taken out of slots
 };

@@ -138,13 +138,22 @@ void Vrn3MtlConverter::ConvertMtlList(HWND panel) {
         Mtl* mtl = static_cast<Mtl*>(target);
 
         Mtl* newMtl = nullptr;
+        int slotChangesBefore = registry.NumSlotChanges();
         {
             SuspendAll suspend(TRUE);
             newMtl = ConvertMaterial(mtl, flags, reference, &registry);
-            if (!newMtl) continue;
-            Interval valid = FOREVER;
-            newMtl->Update(t, valid);
+            if (newMtl) {
+                Interval valid = FOREVER;
+                newMtl->Update(t, valid);
+            }
         }
+        // Maps the conversion replaced inside objects of the scene (the new
+        // material shares some with the source) come back with undo.
+        for (int i = slotChangesBefore; i < registry.NumSlotChanges(); ++i) {
+            const ConversionRegistry::SlotChange& c = registry.GetSlotChange(i);
+            RecordSubTexmapChange(c.owner, c.slot, c.before, c.after);
+        }
+        if (!newMtl) continue;
 
         if (!ReplaceMtl(mtl, newMtl)) unused.push_back(newMtl);
     }

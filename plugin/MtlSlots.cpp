@@ -79,3 +79,32 @@ void SetSubMtl(Mtl* parent, Mtl* newSub, int index) {
         SetSingleRef(r.newActive, newSub ? ViewportMap(newSub->GetSubMtl(0)) : nullptr);
     });
 }
+
+void RecordSubTexmapChange(MtlBase* owner, int slot, Texmap* before, Texmap* after) {
+    class SubTexmapRestore : public UndoRecord {
+    public:
+        ReferenceHolder owner;
+        ReferenceHolder before;
+        ReferenceHolder after;
+        int slot = 0;
+
+        CStr Description() override { return CStr("SubTexmapRestore"); }
+
+    protected:
+        void Undo() override { Put(before); }
+        void Apply() override { Put(after); }
+
+    private:
+        void Put(ReferenceHolder& map) {
+            if (MtlBase* o = HeldMtl(owner))
+                o->SetSubTexmap(slot, static_cast<Texmap*>(HeldMtl(map)));
+        }
+    };
+
+    PutUndoRecord(new SubTexmapRestore, [&](SubTexmapRestore& r) {
+        SetSingleRef(r.owner, owner);
+        SetSingleRef(r.before, before);
+        SetSingleRef(r.after, after);
+        r.slot = slot;
+    });
+}

@@ -74,7 +74,11 @@ public:
             }
             if (IsVrn2ReflectionMap(f.t)) {
                 Texmap* r = ConvertVrn2ReflectionMap(f.t, registry);
-                if (r) f.o->SetSubTexmap(f.slot, r);
+                if (r) {
+                    // The slot may belong to an object the run did not make.
+                    registry->NoteSlotChange(f.o, f.slot, f.t, r);
+                    f.o->SetSubTexmap(f.slot, r);
+                }
             }
             ++f.slot;
             f.below = false;

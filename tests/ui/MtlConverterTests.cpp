@@ -489,6 +489,36 @@ TEST_F(MtlConverterTest, SharedVarnel2ReflectionMapBecomesOneSharedVarnel3Map) {
     }
 }
 
+TEST_F(MtlConverterTest, UndoBringsBackTheVarnel2MapReplacedInsideTheTarget) {
+    // A Blinn target becomes the base material of its replacement, so the
+    // reflection-map pass replaces the map inside the target itself: undo must
+    // give the target its own map back, not leave it the converted one.
+    auto* chrome = Scene::Create<Vrn2ReflectionMap>(TEXMAP_CLASS_ID, "Chrome");
+    StdMtl* target = static_cast<StdMtl*>(WithReflection(Kind::Blinn, "target", chrome));
+    INode* node = Scene::Node(target);
+    HWND panel = Open();
+    List({target});
+
+    ConvertAnswering(panel, IDOK);
+    Mtl* made = node->GetMtl();
+    ASSERT_TRUE(IsVrn3Named(made, "target"));
+    Texmap* converted = target->GetSubTexmap(ID_RL);
+    ASSERT_NE(converted, nullptr);
+    EXPECT_EQ(converted->ClassID(), Vrn3ReflectionMap::CLASS_ID);
+    std::vector<CStr> records = theHold.UndoStepDescriptions(0);
+    ASSERT_FALSE(records.empty());
+    EXPECT_STREQ(records.front().data(), "SubTexmapRestore");
+
+    ASSERT_TRUE(theHold.Undo());
+    EXPECT_EQ(node->GetMtl(), target);
+    ASSERT_TRUE(StandIn::IsLive(chrome));
+    EXPECT_EQ(target->GetSubTexmap(ID_RL), chrome);
+
+    ASSERT_TRUE(theHold.Redo());
+    EXPECT_EQ(node->GetMtl(), made);
+    EXPECT_EQ(target->GetSubTexmap(ID_RL), converted);
+}
+
 TEST_F(MtlConverterTest, TargetOnANodeIsReplacedAndOneUndoRestoresIt) {
     struct Row {
         const char* name;

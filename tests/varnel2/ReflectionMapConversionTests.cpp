@@ -63,6 +63,35 @@ TEST_F(ReflectionMapTest, OneMapInSeveralSlotsAndMaterialsBecomesOneVarnel3Map) 
     b->DeleteThis();
 }
 
+TEST_F(ReflectionMapTest, ReplacedMapsAreNotedAndOutliveTheRunsLookups) {
+    // The source material's own slot is changed in place: the map taken out
+    // must not go while the run may still look up its address, and the
+    // command needs the change to make it undoable.
+    StdMtl* source = Scene::Standard("source");
+    Vrn2ReflectionMap* inner = Vrn2Map("inner");
+    Vrn2ReflectionMap* outer = Vrn2Map("outer");
+    outer->SetSubTexmap(0, inner);
+    source->SetSubTexmap(9, outer);
+    {
+        ConversionRegistry run;
+        ConvertVrn2ReflectionMaps(source, &run);
+        ASSERT_EQ(run.NumSlotChanges(), 2);
+        // Inner first, inside the outer Varnel 2 map; then the outer in the source.
+        EXPECT_EQ(run.GetSlotChange(0).owner, outer);
+        EXPECT_EQ(run.GetSlotChange(0).before, inner);
+        EXPECT_EQ(run.GetSlotChange(1).owner, source);
+        EXPECT_EQ(run.GetSlotChange(1).slot, 9);
+        EXPECT_EQ(run.GetSlotChange(1).before, outer);
+        EXPECT_EQ(run.GetSlotChange(1).after, source->GetSubTexmap(9));
+        EXPECT_TRUE(StandIn::IsLive(outer));
+        EXPECT_TRUE(StandIn::IsLive(inner));
+    }
+    // With the run over and nothing else needing them, they go.
+    EXPECT_FALSE(StandIn::IsLive(outer));
+    EXPECT_TRUE(IsVrn3(source->GetSubTexmap(9)));
+    source->DeleteThis();
+}
+
 TEST_F(ReflectionMapTest, MapInsideAnotherMapOfASubMaterialIsReplacedInThatMap) {
     MultiMtl* multi = Scene::Multi(2);
     StdMtl* sub = Scene::Standard("sub");
