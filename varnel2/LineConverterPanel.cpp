@@ -1,5 +1,7 @@
 #include "LineConverterPanel.h"
 
+#include <algorithm>
+
 #include <vector>
 
 #include "ConversionRegistry.h"
@@ -129,7 +131,10 @@ void ConvertLines(HWND panel) {
         if (!e) continue;
         Effect* r =
             ConvertVrn2LineEffect(e, &registry, suffix.Length() > 0 ? suffix.data() : nullptr);
-        if (r) converted.push_back(r);
+        // An effect listed twice converts once (the registry answers the same
+        // new effect): it is added to the scene once, not rendered twice.
+        if (r && std::find(converted.begin(), converted.end(), r) == converted.end())
+            converted.push_back(r);
     }
 
     theHold.Begin();
