@@ -15,18 +15,22 @@ void ConvertFromFtContext::FillFromFinalToon(IParamBlock2* pb, TimeValue t,
         color[i] = pb->GetColor(FT_TONE_COLOR[i], t, 0);
         amount[i] = pb->GetFloat(FT_TONE_AMOUNT[i], t, 0);
     }
-    width[0] = pb->GetFloat(FT_TONE0_WIDTH, t, 0);
-    width[2] = pb->GetFloat(FT_TONE2_WIDTH, t, 0);
+    SetWidthsAndSoftness(pb->GetFloat(FT_TONE0_WIDTH, t, 0), pb->GetFloat(FT_TONE2_WIDTH, t, 0),
+                         pb->GetFloat(FT_SOFTNESS_01, t, 0), pb->GetFloat(FT_SOFTNESS_12, t, 0));
+    standardMix = pb->GetFloat(FT_STANDARD_MIX, t, 0);
+}
+
+void ConvertFromFtContext::SetWidthsAndSoftness(float width0, float width2, float soft01,
+                                                float soft12) {
+    width[0] = width0;
+    width[2] = width2;
     width[1] = 100.0f - width[0] - width[2];
-    float soft01 = pb->GetFloat(FT_SOFTNESS_01, t, 0);
-    float soft12 = pb->GetFloat(FT_SOFTNESS_12, t, 0);
     lowerSoftness[0] = 0.0f;
     lowerSoftness[1] = soft01;
     lowerSoftness[2] = soft12;
     upperSoftness[0] = soft01;
     upperSoftness[1] = soft12;
     upperSoftness[2] = 0.0f;
-    standardMix = pb->GetFloat(FT_STANDARD_MIX, t, 0);
 }
 
 void ConvertFromFtContext::SwapFirstTwoTones() {
@@ -48,17 +52,10 @@ void ConvertFromIlContext::FillFromIllustrate(IParamBlock2* pb, TimeValue t,
         color[i] = pb->GetColor(IL_TONE_COLOR[i], t, 0);
         amount[i] = 100.0f * pb->GetFloat(IL_TONE_AMOUNT[i], t, 0);
     }
-    width[0] = 100.0f * pb->GetFloat(IL_TONE0_WIDTH, t, 0);
-    width[2] = 100.0f * pb->GetFloat(IL_TONE2_WIDTH, t, 0);
-    width[1] = 100.0f - width[0] - width[2];
-    float soft01 = pb->GetFloat(IL_SOFTNESS_01, t, 0);
-    float soft12 = pb->GetFloat(IL_SOFTNESS_12, t, 0);
-    lowerSoftness[0] = 0.0f;
-    lowerSoftness[1] = soft01;
-    lowerSoftness[2] = soft12;
-    upperSoftness[0] = soft01;
-    upperSoftness[1] = soft12;
-    upperSoftness[2] = 0.0f;
+    // Illustrate! keeps widths as fractions.
+    SetWidthsAndSoftness(100.0f * pb->GetFloat(IL_TONE0_WIDTH, t, 0),
+                         100.0f * pb->GetFloat(IL_TONE2_WIDTH, t, 0),
+                         pb->GetFloat(IL_SOFTNESS_01, t, 0), pb->GetFloat(IL_SOFTNESS_12, t, 0));
     standardMix = pb->GetFloat(IL_STANDARD_MIX, t, 0);
     desaturation = pb->GetFloat(IL_DESATURATION, t, 0);
 }

@@ -64,6 +64,11 @@ public:
     float amount[NUM_TONES] = {};
     int mapId[NUM_TONES];
     float standardMix = 0.0f;
+
+protected:
+    // Both shaders give the outer widths (percent) and the softness of the two
+    // inner boundaries; the middle tone takes what is left.
+    void SetWidthsAndSoftness(float width0, float width2, float soft01, float soft12);
 };
 
 class ConvertFromIlContext : public ConvertFromFtContext {
