@@ -203,6 +203,7 @@ private:
     static size_t InitialCount(const ParamDef& d);
     bool Locate(const char* op, ParamID id, int tabIndex, Kind kind, int& param);
     bool SlotOf(int refIndex, Slot& slot);
+    int FirstRefOf(int param);
     int RefIndexOf(int param, int entry, bool controller);
     void ClearRefsOf(int param, int fromEntry);
     void ResetParam(int param);

@@ -556,21 +556,32 @@ BOOL IParamBlock2::SetController(ParamID id, int tabIndex, Control* c, BOOL pres
 
 // ------------------------------------------------------------- references
 
+// Reference slots per entry of a parameter: its object, then its controller.
+static int SlotsPerEntry(const ParamDef& d) {
+    return (CategoryOf(d.type) == CAT_REF ? 1 : 0) + (IsAnimatableParam(d) ? 1 : 0);
+}
+
+int IParamBlock2::FirstRefOf(int param) {
+    int k = 0;
+    for (int p = 0; p < param; ++p)
+        k += static_cast<int>(params[static_cast<size_t>(p)].entries.size()) *
+             SlotsPerEntry(desc->ParamDefAt(p));
+    return k;
+}
+
 bool IParamBlock2::SlotOf(int refIndex, Slot& slot) {
     if (refIndex < 0) return false;
     int k = 0;
     for (int p = 0; p < desc->Count(); ++p) {
         const ParamDef& d = desc->ParamDefAt(p);
-        bool value = CategoryOf(d.type) == CAT_REF;
-        bool ctrl = IsAnimatableParam(d);
-        if (!value && !ctrl) continue;
-        int perEntry = (value ? 1 : 0) + (ctrl ? 1 : 0);
+        int perEntry = SlotsPerEntry(d);
+        if (perEntry == 0) continue;
         int n = static_cast<int>(params[static_cast<size_t>(p)].entries.size());
         if (refIndex < k + n * perEntry) {
             int offset = refIndex - k;
             slot.param = p;
             slot.entry = offset / perEntry;
-            slot.controller = !value || (offset % perEntry) == 1;
+            slot.controller = CategoryOf(d.type) != CAT_REF || (offset % perEntry) == 1;
             return true;
         }
         k += n * perEntry;
@@ -579,27 +590,13 @@ bool IParamBlock2::SlotOf(int refIndex, Slot& slot) {
 }
 
 int IParamBlock2::RefIndexOf(int param, int entry, bool controller) {
-    int k = 0;
-    for (int p = 0; p < desc->Count(); ++p) {
-        const ParamDef& d = desc->ParamDefAt(p);
-        bool value = CategoryOf(d.type) == CAT_REF;
-        bool ctrl = IsAnimatableParam(d);
-        int perEntry = (value ? 1 : 0) + (ctrl ? 1 : 0);
-        if (p == param) return k + entry * perEntry + (controller && value ? 1 : 0);
-        k += static_cast<int>(params[static_cast<size_t>(p)].entries.size()) * perEntry;
-    }
-    return -1;
+    if (param < 0 || param >= desc->Count()) return -1;
+    const ParamDef& d = desc->ParamDefAt(param);
+    bool value = CategoryOf(d.type) == CAT_REF;
+    return FirstRefOf(param) + entry * SlotsPerEntry(d) + (controller && value ? 1 : 0);
 }
 
-int IParamBlock2::NumRefs() {
-    int k = 0;
-    for (int p = 0; p < desc->Count(); ++p) {
-        const ParamDef& d = desc->ParamDefAt(p);
-        int perEntry = (CategoryOf(d.type) == CAT_REF ? 1 : 0) + (IsAnimatableParam(d) ? 1 : 0);
-        k += static_cast<int>(params[static_cast<size_t>(p)].entries.size()) * perEntry;
-    }
-    return k;
-}
+int IParamBlock2::NumRefs() { return FirstRefOf(desc->Count()); }
 
 RefTargetHandle IParamBlock2::GetReference(int i) {
     Slot s;
