@@ -9,14 +9,18 @@
 #include "ConvertMaterial.h"
 #include "HostTest.h"
 #include "InterfaceCalls.h"
+#include "KeyframeControl.h"
 #include "MultiMtl.h"
 #include "OutsideClasses.h"
 #include "OutsideContract.h"
+#include "ReferenceZones.h"
 #include "SceneBuilder.h"
 #include "StandardMtlConversion.h"
 #include "StdCompatibleMtl.h"
+#include "StdMatAccess.h"
 #include "StdMtl.h"
 #include "Vrn3ParamIDs.h"
+#include "ZoneOps.h"
 
 namespace {
 
@@ -213,6 +217,7 @@ TEST_F(StandardMtlConversionTest, BumpAndReflectionAreAlwaysTransferred) {
         {"both maps", true, TRUE, 0.3f, 30, true, FALSE, 0.555f, 56},
         {"enabled empty bump channel", false, TRUE, 0.1f, 10, false, FALSE, 1.0f, 100},
         {"disabled maps", true, FALSE, 0.0f, 0, true, FALSE, 2.0f, 200},
+        {"reflection on, bump off", true, FALSE, 0.2f, 20, true, TRUE, 0.7f, 70},
     };
     for (const Row& row : rows) {
         StdMtl* source = Scene::Standard(row.name);
@@ -354,15 +359,121 @@ TEST_F(StandardMtlConversionTest, SourceOfAnotherClassIsRefused) {
     multi->DeleteThis();
 }
 
-TEST_F(StandardMtlConversionTest, BaseMaterialOfAnotherClassStopsTheConversion) {
+TEST_F(StandardMtlConversionTest, AtAnotherTimeReferenceValuesComeFromFrameZero) {
+    const TimeValue now = 4800;
+    ip->SetTime(now);
+    // A reference zone whose start moves from 10 to 60, and one stroke switched off.
+    Mtl* reference = Scene::Vrn3("reference");
+    ReferenceTarget* refZone = CreateZone();
+    IParamBlock2* refBlock = GetZoneParams(refZone);
+    KeyframeFloatControl* refStart = NewDefaultFloatController();
+    refStart->AddKey(0, 10.0f);
+    refStart->AddKey(now, 60.0f);
+    ASSERT_TRUE(refBlock->SetController(VRN3_ZONE_START, 0, refStart, FALSE));
+    refBlock->SetValue(VRN3_ZONE_STROKE_ON, now, 0, 0);
+    RefTargetTab zones;
+    zones.Append(1, &refZone);
+    SetMtlZones(reference, zones);
+    // A source whose specular colour moves.
+    StdMtl* source = Scene::Standard("source");
+    KeyframePoint3Control* specular = NewDefaultColorController();
+    specular->AddKey(0, Point3(0.1f, 0.1f, 0.1f));
+    specular->AddKey(now, Point3(0.8f, 0.6f, 0.4f));
+    ASSERT_TRUE(source->GetShader()->GetParamBlock(0)->SetController(2, 0, specular, FALSE));
+    // An animated highlight colour on the new material: a write lands as a
+    // key at the time it is made.
     Mtl* result = static_cast<Mtl*>(ip->CreateInstance(MATERIAL_CLASS_ID, VRN3_MTL_CLASS_ID));
-    result->SetSubMtl(0, Scene::Multi(1));
-    StdCompatibleMtl* source = Scene::StdCompatible();
-    PutMap(source, 11, "bump");
-    EXPECT_FALSE(ConvertStandardMtl(result, source, 0, nullptr));
-    EXPECT_EQ(result->GetSubTexmap(VRN3_MTL_SLOT_BUMP), nullptr);
-    result->DeleteThis();
-    source->DeleteThis();
+    KeyframePoint3Control* highlight = NewDefaultColorController();
+    highlight->AddKey(0, Point3(1.0f, 1.0f, 1.0f));
+    IParamBlock2* pb = result->GetParamBlock(0);
+    ASSERT_TRUE(pb->SetController(VRN3_MTL_HIGHLIGHT_COLOR, 0, highlight, FALSE));
+
+    EXPECT_TRUE(ConvertStandardMtl(result, source, CONV_REFER_STROKES, reference));
+    EXPECT_EQ(pb->GetColor(VRN3_MTL_HIGHLIGHT_COLOR, now), Color(0.8f, 0.6f, 0.4f));
+    EXPECT_EQ(pb->GetColor(VRN3_MTL_HIGHLIGHT_COLOR, 0), Color(1.0f, 1.0f, 1.0f));
+    ASSERT_EQ(GetMtlZoneCount(result), 1);
+    IParamBlock2* zone = GetZoneParams(GetMtlZone(result, 0));
+    EXPECT_EQ(zone->GetFloat(VRN3_ZONE_START, now), 10.0f);
+    ASSERT_EQ(zone->Count(VRN3_ZONE_STROKE_ON), 1);
+    EXPECT_EQ(zone->GetInt(VRN3_ZONE_STROKE_ON, now, 0), 0);
+
+    // The zone copy alone, into a block whose start is animated: the value of
+    // frame 0 is written at the current time.
+    ReferenceTarget* target = CreateZone();
+    IParamBlock2* targetBlock = GetZoneParams(target);
+    KeyframeFloatControl* targetStart = NewDefaultFloatController();
+    targetStart->AddKey(0, 0.0f);
+    ASSERT_TRUE(targetBlock->SetController(VRN3_ZONE_START, 0, targetStart, FALSE));
+    CopyZoneParams(targetBlock, refBlock, now, 0);
+    EXPECT_EQ(targetBlock->GetFloat(VRN3_ZONE_START, now), 10.0f);
+    EXPECT_EQ(targetBlock->GetFloat(VRN3_ZONE_START, 0), 0.0f);
+
+    target->DeleteThis();
+    result->DeleteThis();  // and with it the source, its base material
+}
+
+// A Standard material that cannot be copied, as a class whose Clone fails.
+class UncloneableStdMtl : public StdMtl {
+public:
+    RefTargetHandle Clone(RemapDir&) override { return nullptr; }
+};
+
+TEST_F(StandardMtlConversionTest, ConversionStopsEarlyWithoutTouchingTheBump) {
+    // Every stop comes before the bump and reflection step: the new material's
+    // bump slot and parameters keep what they held.
+    struct Row {
+        const char* name;
+        // Makes the source and prepares the new material; answers the source.
+        Mtl* (*prepare)(Mtl* result);
+    } rows[] = {
+        {"the copy of a toon-shaded source fails",
+         [](Mtl*) -> Mtl* {
+             StdMtl* m = new UncloneableStdMtl;
+             m->SwitchShader(FINALTOON_SHADER_CLASS_ID);
+             return m;
+         }},
+        {"no sub-material 0",
+         [](Mtl* result) -> Mtl* {
+             result->SetSubMtl(0, nullptr);
+             return Scene::StdCompatible();
+         }},
+        {"base material of another class",
+         [](Mtl* result) -> Mtl* {
+             result->SetSubMtl(0, Scene::Multi(1));
+             return Scene::StdCompatible();
+         }},
+        {"base material without a shader",
+         [](Mtl* result) -> Mtl* {
+             result->GetSubMtl(0)->ReplaceReference(StdMtl::SHADER_REF, nullptr);
+             return Scene::StdCompatible();
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Mtl* result = static_cast<Mtl*>(ip->CreateInstance(MATERIAL_CLASS_ID, VRN3_MTL_CLASS_ID));
+        Texmap* oldBump = Scene::Map("old bump");
+        result->SetSubTexmap(VRN3_MTL_SLOT_BUMP, oldBump);
+        Mtl* source = row.prepare(result);
+        ASSERT_NE(source, nullptr);
+        Mtl* base = result->GetSubMtl(0);
+        StdMat2* src = GetStdMat2(source);
+        ASSERT_NE(src, nullptr);
+        ASSERT_NE(src->GetShader(), nullptr);
+        long bumpCh = src->StdIDToChannel(ID_BU);
+        src->SetSubTexmap(static_cast<int>(bumpCh), Scene::Map("bump"));
+        src->EnableMap(static_cast<int>(bumpCh), TRUE);
+        src->SetTexmapAmt(static_cast<int>(bumpCh), 0.7f, 0);
+
+        EXPECT_FALSE(ConvertStandardMtl(result, source, 0x10108C01, nullptr));
+        IParamBlock2* pb = result->GetParamBlock(0);
+        EXPECT_EQ(result->GetSubTexmap(VRN3_MTL_SLOT_BUMP), oldBump);
+        EXPECT_EQ(pb->GetInt(VRN3_MTL_BUMP_ON), 0);
+        EXPECT_EQ(pb->GetInt(VRN3_MTL_BUMP_AMT), 30);
+        EXPECT_EQ(result->GetSubMtl(0), base);
+        EXPECT_EQ(GetMtlZoneCount(result), 2);
+        result->DeleteThis();
+        source->DeleteThis();
+    }
 }
 
 TEST_F(StandardMtlConversionTest, ConversionUnderASuspendedHoldRecordsNothing) {
