@@ -266,8 +266,12 @@ TEST_F(StandardMtlConversionTest, CompatibleMaterialPassesItsMapsToTheBaseMateri
         // channel it ends up with, or -1 for none.
         int from[NTEXMAPS];
     } rows[] = {
-        {"mix off", 0.0f, {0, 1, -1, -1, -1, 5, 6, 7, 11, 12, 13, -1}},
-        {"mix on", 0.75f, {8, 9, 10, 4, 3, 5, 6, 7, 11, 12, 13, -1}},
+        // The source keeps its diffuse map in channel 0 and its ambient map in
+        // channel 1; the base material numbers them the other way round.
+        {"mix off", 0.0f, {1, 0, -1, -1, -1, 5, 6, 7, 11, 12, 13, -1}},
+        // The shade channels go to the channel that the source numbers for
+        // the map ID, taken as the base material's channel.
+        {"mix on", 0.75f, {9, 8, 10, 4, 3, 5, 6, 7, 11, 12, 13, -1}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -322,11 +326,11 @@ TEST_F(StandardMtlConversionTest,
 TEST_F(StandardMtlConversionTest, CompatibleMaterialWithAShaderWithoutMixCountsAsMixOff) {
     StdCompatibleMtl* source = Scene::StdCompatible();
     ASSERT_TRUE(source->SwitchShader(BLINN_SHADER_CLASS_ID));
-    PutMap(source, 1, "diffuse");
-    PutMap(source, 2, "specular");
+    Texmap* diffuse = PutMap(source, static_cast<int>(source->StdIDToChannel(ID_DI)), "diffuse");
+    PutMap(source, static_cast<int>(source->StdIDToChannel(ID_SP)), "specular");
     Mtl* result = Convert(source, 0x10108C01);
     StdMat2* base = static_cast<StdMat2*>(result->GetSubMtl(0));
-    EXPECT_EQ(base->GetSubTexmap(ID_DI), source->GetSubTexmap(1));
+    EXPECT_EQ(base->GetSubTexmap(ID_DI), diffuse);
     EXPECT_EQ(base->GetSubTexmap(ID_SP), nullptr);
     result->DeleteThis();
     source->DeleteThis();
