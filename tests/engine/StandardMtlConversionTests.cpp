@@ -2,6 +2,7 @@
 // material becomes the base material, what it carries, the highlight and the
 // maps, and where the conversion stops early.
 #include <climits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -165,6 +166,28 @@ TEST_F(StandardMtlConversionTest, ToonShadedSourceIsLeftAloneAndItsBlinnCopyCarr
     }
 }
 
+// Block 0 of an anisotropic shader whose anisotropy and orientation have the
+// given types, as another host version might declare them.
+ParamBlockDesc2* AnisoBlockWith(ParamType2 anisotropy, ParamType2 orientation) {
+    static std::vector<std::unique_ptr<ParamBlockDesc2>> made;
+    auto animatable = [](ParamType2 type) { return type == TYPE_INT ? 0 : P_ANIMATABLE; };
+    made.push_back(std::make_unique<ParamBlockDesc2>(
+        0, "anisotropic",
+        std::vector<ParamDef>{
+            Param(0, "ambient", TYPE_RGBA, P_ANIMATABLE),
+            Param(1, "diffuse", TYPE_RGBA, P_ANIMATABLE),
+            Param(2, "specular", TYPE_RGBA, P_ANIMATABLE),
+            Param(3, "adLock", TYPE_INT),
+            Param(4, "dsLock", TYPE_INT),
+            Param(5, "specularLevel", TYPE_FLOAT, P_ANIMATABLE),
+            Param(6, "glossiness", TYPE_FLOAT, P_ANIMATABLE),
+            Param(7, "soften", TYPE_FLOAT, P_ANIMATABLE),
+            Param(8, "anisotropy", anisotropy, animatable(anisotropy)),
+            Param(9, "orientation", orientation, animatable(orientation)),
+        }));
+    return made.back().get();
+}
+
 TEST_F(StandardMtlConversionTest, HighlightComesFromSpecularAndAnisotropy) {
     struct Row {
         const char* name;
@@ -172,6 +195,8 @@ TEST_F(StandardMtlConversionTest, HighlightComesFromSpecularAndAnisotropy) {
         ConvertOptionFlags flags;
         float level, glossiness, anisotropy, orientation;
         int size, gloss, blend, aniso, orient;
+        // Types of the anisotropic shader's floats 8 and 9.
+        ParamType2 anisoType = TYPE_FLOAT, orientType = TYPE_FLOAT;
     } rows[] = {
         {"Blinn", BLINN_SHADER_CLASS_ID, 0, 0.125f, 0.3f, 0, 0, 13, 30, 0, 0, 0},
         {"Blinn, Add", BLINN_SHADER_CLASS_ID, CONV_HIGHLIGHT_ADD, 0.5f, 1.0f, 0, 0, 50, 100, 1, 0,
@@ -179,25 +204,43 @@ TEST_F(StandardMtlConversionTest, HighlightComesFromSpecularAndAnisotropy) {
         {"anisotropic", ANISO_SHADER_CLASS_ID, 0, 0.0f, 0.004f, 0.25f, 0.805f, 0, 0, 0, 25, 81},
         {"huge values saturate", ANISO_SHADER_CLASS_ID, 0, 1e30f, -1e30f, 1e30f, -1e30f, INT_MAX,
          INT_MIN, 0, INT_MAX, INT_MIN},
+        {"percent fraction and angle are floats", ANISO_SHADER_CLASS_ID, 0, 0.0f, 0.1f, 0.5f, 0.3f,
+         0, 10, 0, 50, 30, TYPE_PCNT_FRAC, TYPE_ANGLE},
+        {"world and colour channel are floats", ANISO_SHADER_CLASS_ID, 0, 0.0f, 0.1f, 0.125f,
+         0.994f, 0, 10, 0, 13, 99, TYPE_WORLD, TYPE_COLOR_CHANNEL},
+        {"ints are not read as floats", ANISO_SHADER_CLASS_ID, 0, 0.0f, 0.1f, 7.0f, 3.0f, 0, 10, 0,
+         0, 0, TYPE_INT, TYPE_INT},
     };
     for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         StdMtl* source = Scene::Shaded(row.shader, row.name);
+        if (row.anisoType != TYPE_FLOAT || row.orientType != TYPE_FLOAT) {
+            Shader* shader = source->GetShader();
+            shader->ReplaceReference(
+                0, CreateParameterBlock2(AnisoBlockWith(row.anisoType, row.orientType), shader));
+        }
         source->SetSpecular(Color(0.9f, 0.8f, 0.7f), 0);
         source->SetShinStr(row.level, 0);
         source->SetShininess(row.glossiness, 0);
         if (row.shader == ANISO_SHADER_CLASS_ID) {
-            source->GetShader()->GetParamBlock(0)->SetValue(8, 0, row.anisotropy);
-            source->GetShader()->GetParamBlock(0)->SetValue(9, 0, row.orientation);
+            IParamBlock2* pb = source->GetShader()->GetParamBlock(0);
+            if (row.anisoType == TYPE_INT) {
+                pb->SetValue(8, 0, static_cast<int>(row.anisotropy));
+                pb->SetValue(9, 0, static_cast<int>(row.orientation));
+            } else {
+                pb->SetValue(8, 0, row.anisotropy);
+                pb->SetValue(9, 0, row.orientation);
+            }
         }
         Mtl* result = Convert(source, row.flags);
         IParamBlock2* pb = result->GetParamBlock(0);
-        EXPECT_EQ(pb->GetColor(VRN3_MTL_HIGHLIGHT_COLOR), Color(0.9f, 0.8f, 0.7f)) << row.name;
-        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_SIZE), row.size) << row.name;
-        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_GLOSS), row.gloss) << row.name;
-        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_SHARP), 98) << row.name;
-        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_BLEND), row.blend) << row.name;
-        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_ANISO), row.aniso) << row.name;
-        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_ORIENT), row.orient) << row.name;
+        EXPECT_EQ(pb->GetColor(VRN3_MTL_HIGHLIGHT_COLOR), Color(0.9f, 0.8f, 0.7f));
+        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_SIZE), row.size);
+        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_GLOSS), row.gloss);
+        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_SHARP), 98);
+        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_BLEND), row.blend);
+        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_ANISO), row.aniso);
+        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_ORIENT), row.orient);
         result->DeleteThis();
     }
 }
