@@ -18,11 +18,26 @@ void SetMtlParam(IParamBlock2* pb, ParamID id, TimeValue t, const T& value) {
     if (pb) pb->SetValue(id, t, value, 0);
 }
 
+// Single parameters that the host reads with GetFloat: plain floats and the
+// float kinds that differ only in how the user interface shows them.
+bool IsFloatKind(ParamType2 type) {
+    switch (type) {
+        case TYPE_FLOAT:
+        case TYPE_ANGLE:
+        case TYPE_PCNT_FRAC:
+        case TYPE_WORLD:
+        case TYPE_COLOR_CHANNEL:
+            return true;
+        default:
+            return false;
+    }
+}
+
 // A float of the shader's block 0, or 0 when the shader's class has no such
 // float (a shader that is not the kind expected is not asked for it).
 float ShaderFloat(Shader* shader, ParamID id, TimeValue t) {
     IParamBlock2* pb = shader->GetParamBlock(0);
-    if (!pb || pb->GetParameterType(id) != TYPE_FLOAT) return 0.0f;
+    if (!pb || !IsFloatKind(pb->GetParameterType(id))) return 0.0f;
     return pb->GetFloat(id, t, 0);
 }
 

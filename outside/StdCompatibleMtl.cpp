@@ -4,7 +4,8 @@
 
 namespace {
 
-const long compatibleChannels[NTEXMAPS] = {0, 1, 2, 3, 4, 5, 6, 7, 11, 12, 13, -1};
+// Diffuse before ambient, the shade channels before bump.
+const long compatibleChannels[NTEXMAPS] = {1, 0, 2, 3, 4, 5, 6, 7, 11, 12, 13, -1};
 
 }  // namespace
 

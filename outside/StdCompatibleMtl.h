@@ -4,8 +4,8 @@
 //
 // References (see StdMaterial.h for the values and what a clone copies):
 //   channel  content                   standard map ID
-//   0        ambient                   0
-//   1        diffuse                   1
+//   0        diffuse                   1
+//   1        ambient                   0
 //   2        specular                  2
 //   3        glossiness                3
 //   4        specular level            4

@@ -2,6 +2,7 @@
 // material becomes the base material, what it carries, the highlight and the
 // maps, and where the conversion stops early.
 #include <climits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,14 +10,18 @@
 #include "ConvertMaterial.h"
 #include "HostTest.h"
 #include "InterfaceCalls.h"
+#include "KeyframeControl.h"
 #include "MultiMtl.h"
 #include "OutsideClasses.h"
 #include "OutsideContract.h"
+#include "ReferenceZones.h"
 #include "SceneBuilder.h"
 #include "StandardMtlConversion.h"
 #include "StdCompatibleMtl.h"
+#include "StdMatAccess.h"
 #include "StdMtl.h"
 #include "Vrn3ParamIDs.h"
+#include "ZoneOps.h"
 
 namespace {
 
@@ -161,6 +166,28 @@ TEST_F(StandardMtlConversionTest, ToonShadedSourceIsLeftAloneAndItsBlinnCopyCarr
     }
 }
 
+// Block 0 of an anisotropic shader whose anisotropy and orientation have the
+// given types, as another host version might declare them.
+ParamBlockDesc2* AnisoBlockWith(ParamType2 anisotropy, ParamType2 orientation) {
+    static std::vector<std::unique_ptr<ParamBlockDesc2>> made;
+    auto animatable = [](ParamType2 type) { return type == TYPE_INT ? 0 : P_ANIMATABLE; };
+    made.push_back(std::make_unique<ParamBlockDesc2>(
+        0, "anisotropic",
+        std::vector<ParamDef>{
+            Param(0, "ambient", TYPE_RGBA, P_ANIMATABLE),
+            Param(1, "diffuse", TYPE_RGBA, P_ANIMATABLE),
+            Param(2, "specular", TYPE_RGBA, P_ANIMATABLE),
+            Param(3, "adLock", TYPE_INT),
+            Param(4, "dsLock", TYPE_INT),
+            Param(5, "specularLevel", TYPE_FLOAT, P_ANIMATABLE),
+            Param(6, "glossiness", TYPE_FLOAT, P_ANIMATABLE),
+            Param(7, "soften", TYPE_FLOAT, P_ANIMATABLE),
+            Param(8, "anisotropy", anisotropy, animatable(anisotropy)),
+            Param(9, "orientation", orientation, animatable(orientation)),
+        }));
+    return made.back().get();
+}
+
 TEST_F(StandardMtlConversionTest, HighlightComesFromSpecularAndAnisotropy) {
     struct Row {
         const char* name;
@@ -168,6 +195,8 @@ TEST_F(StandardMtlConversionTest, HighlightComesFromSpecularAndAnisotropy) {
         ConvertOptionFlags flags;
         float level, glossiness, anisotropy, orientation;
         int size, gloss, blend, aniso, orient;
+        // Types of the anisotropic shader's floats 8 and 9.
+        ParamType2 anisoType = TYPE_FLOAT, orientType = TYPE_FLOAT;
     } rows[] = {
         {"Blinn", BLINN_SHADER_CLASS_ID, 0, 0.125f, 0.3f, 0, 0, 13, 30, 0, 0, 0},
         {"Blinn, Add", BLINN_SHADER_CLASS_ID, CONV_HIGHLIGHT_ADD, 0.5f, 1.0f, 0, 0, 50, 100, 1, 0,
@@ -175,25 +204,43 @@ TEST_F(StandardMtlConversionTest, HighlightComesFromSpecularAndAnisotropy) {
         {"anisotropic", ANISO_SHADER_CLASS_ID, 0, 0.0f, 0.004f, 0.25f, 0.805f, 0, 0, 0, 25, 81},
         {"huge values saturate", ANISO_SHADER_CLASS_ID, 0, 1e30f, -1e30f, 1e30f, -1e30f, INT_MAX,
          INT_MIN, 0, INT_MAX, INT_MIN},
+        {"percent fraction and angle are floats", ANISO_SHADER_CLASS_ID, 0, 0.0f, 0.1f, 0.5f, 0.3f,
+         0, 10, 0, 50, 30, TYPE_PCNT_FRAC, TYPE_ANGLE},
+        {"world and colour channel are floats", ANISO_SHADER_CLASS_ID, 0, 0.0f, 0.1f, 0.125f,
+         0.994f, 0, 10, 0, 13, 99, TYPE_WORLD, TYPE_COLOR_CHANNEL},
+        {"ints are not read as floats", ANISO_SHADER_CLASS_ID, 0, 0.0f, 0.1f, 7.0f, 3.0f, 0, 10, 0,
+         0, 0, TYPE_INT, TYPE_INT},
     };
     for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         StdMtl* source = Scene::Shaded(row.shader, row.name);
+        if (row.anisoType != TYPE_FLOAT || row.orientType != TYPE_FLOAT) {
+            Shader* shader = source->GetShader();
+            shader->ReplaceReference(
+                0, CreateParameterBlock2(AnisoBlockWith(row.anisoType, row.orientType), shader));
+        }
         source->SetSpecular(Color(0.9f, 0.8f, 0.7f), 0);
         source->SetShinStr(row.level, 0);
         source->SetShininess(row.glossiness, 0);
         if (row.shader == ANISO_SHADER_CLASS_ID) {
-            source->GetShader()->GetParamBlock(0)->SetValue(8, 0, row.anisotropy);
-            source->GetShader()->GetParamBlock(0)->SetValue(9, 0, row.orientation);
+            IParamBlock2* pb = source->GetShader()->GetParamBlock(0);
+            if (row.anisoType == TYPE_INT) {
+                pb->SetValue(8, 0, static_cast<int>(row.anisotropy));
+                pb->SetValue(9, 0, static_cast<int>(row.orientation));
+            } else {
+                pb->SetValue(8, 0, row.anisotropy);
+                pb->SetValue(9, 0, row.orientation);
+            }
         }
         Mtl* result = Convert(source, row.flags);
         IParamBlock2* pb = result->GetParamBlock(0);
-        EXPECT_EQ(pb->GetColor(VRN3_MTL_HIGHLIGHT_COLOR), Color(0.9f, 0.8f, 0.7f)) << row.name;
-        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_SIZE), row.size) << row.name;
-        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_GLOSS), row.gloss) << row.name;
-        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_SHARP), 98) << row.name;
-        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_BLEND), row.blend) << row.name;
-        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_ANISO), row.aniso) << row.name;
-        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_ORIENT), row.orient) << row.name;
+        EXPECT_EQ(pb->GetColor(VRN3_MTL_HIGHLIGHT_COLOR), Color(0.9f, 0.8f, 0.7f));
+        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_SIZE), row.size);
+        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_GLOSS), row.gloss);
+        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_SHARP), 98);
+        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_BLEND), row.blend);
+        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_ANISO), row.aniso);
+        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_ORIENT), row.orient);
         result->DeleteThis();
     }
 }
@@ -213,6 +260,7 @@ TEST_F(StandardMtlConversionTest, BumpAndReflectionAreAlwaysTransferred) {
         {"both maps", true, TRUE, 0.3f, 30, true, FALSE, 0.555f, 56},
         {"enabled empty bump channel", false, TRUE, 0.1f, 10, false, FALSE, 1.0f, 100},
         {"disabled maps", true, FALSE, 0.0f, 0, true, FALSE, 2.0f, 200},
+        {"reflection on, bump off", true, FALSE, 0.2f, 20, true, TRUE, 0.7f, 70},
     };
     for (const Row& row : rows) {
         StdMtl* source = Scene::Standard(row.name);
@@ -261,8 +309,12 @@ TEST_F(StandardMtlConversionTest, CompatibleMaterialPassesItsMapsToTheBaseMateri
         // channel it ends up with, or -1 for none.
         int from[NTEXMAPS];
     } rows[] = {
-        {"mix off", 0.0f, {0, 1, -1, -1, -1, 5, 6, 7, 11, 12, 13, -1}},
-        {"mix on", 0.75f, {8, 9, 10, 4, 3, 5, 6, 7, 11, 12, 13, -1}},
+        // The source keeps its diffuse map in channel 0 and its ambient map in
+        // channel 1; the base material numbers them the other way round.
+        {"mix off", 0.0f, {1, 0, -1, -1, -1, 5, 6, 7, 11, 12, 13, -1}},
+        // The shade channels go to the channel that the source numbers for
+        // the map ID, taken as the base material's channel.
+        {"mix on", 0.75f, {9, 8, 10, 4, 3, 5, 6, 7, 11, 12, 13, -1}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -317,11 +369,11 @@ TEST_F(StandardMtlConversionTest,
 TEST_F(StandardMtlConversionTest, CompatibleMaterialWithAShaderWithoutMixCountsAsMixOff) {
     StdCompatibleMtl* source = Scene::StdCompatible();
     ASSERT_TRUE(source->SwitchShader(BLINN_SHADER_CLASS_ID));
-    PutMap(source, 1, "diffuse");
-    PutMap(source, 2, "specular");
+    Texmap* diffuse = PutMap(source, static_cast<int>(source->StdIDToChannel(ID_DI)), "diffuse");
+    PutMap(source, static_cast<int>(source->StdIDToChannel(ID_SP)), "specular");
     Mtl* result = Convert(source, 0x10108C01);
     StdMat2* base = static_cast<StdMat2*>(result->GetSubMtl(0));
-    EXPECT_EQ(base->GetSubTexmap(ID_DI), source->GetSubTexmap(1));
+    EXPECT_EQ(base->GetSubTexmap(ID_DI), diffuse);
     EXPECT_EQ(base->GetSubTexmap(ID_SP), nullptr);
     result->DeleteThis();
     source->DeleteThis();
@@ -354,15 +406,121 @@ TEST_F(StandardMtlConversionTest, SourceOfAnotherClassIsRefused) {
     multi->DeleteThis();
 }
 
-TEST_F(StandardMtlConversionTest, BaseMaterialOfAnotherClassStopsTheConversion) {
+TEST_F(StandardMtlConversionTest, AtAnotherTimeReferenceValuesComeFromFrameZero) {
+    const TimeValue now = 4800;
+    ip->SetTime(now);
+    // A reference zone whose start moves from 10 to 60, and one stroke switched off.
+    Mtl* reference = Scene::Vrn3("reference");
+    ReferenceTarget* refZone = CreateZone();
+    IParamBlock2* refBlock = GetZoneParams(refZone);
+    KeyframeFloatControl* refStart = NewDefaultFloatController();
+    refStart->AddKey(0, 10.0f);
+    refStart->AddKey(now, 60.0f);
+    ASSERT_TRUE(refBlock->SetController(VRN3_ZONE_START, 0, refStart, FALSE));
+    refBlock->SetValue(VRN3_ZONE_STROKE_ON, now, 0, 0);
+    RefTargetTab zones;
+    zones.Append(1, &refZone);
+    SetMtlZones(reference, zones);
+    // A source whose specular colour moves.
+    StdMtl* source = Scene::Standard("source");
+    KeyframePoint3Control* specular = NewDefaultColorController();
+    specular->AddKey(0, Point3(0.1f, 0.1f, 0.1f));
+    specular->AddKey(now, Point3(0.8f, 0.6f, 0.4f));
+    ASSERT_TRUE(source->GetShader()->GetParamBlock(0)->SetController(2, 0, specular, FALSE));
+    // An animated highlight colour on the new material: a write lands as a
+    // key at the time it is made.
     Mtl* result = static_cast<Mtl*>(ip->CreateInstance(MATERIAL_CLASS_ID, VRN3_MTL_CLASS_ID));
-    result->SetSubMtl(0, Scene::Multi(1));
-    StdCompatibleMtl* source = Scene::StdCompatible();
-    PutMap(source, 11, "bump");
-    EXPECT_FALSE(ConvertStandardMtl(result, source, 0, nullptr));
-    EXPECT_EQ(result->GetSubTexmap(VRN3_MTL_SLOT_BUMP), nullptr);
-    result->DeleteThis();
-    source->DeleteThis();
+    KeyframePoint3Control* highlight = NewDefaultColorController();
+    highlight->AddKey(0, Point3(1.0f, 1.0f, 1.0f));
+    IParamBlock2* pb = result->GetParamBlock(0);
+    ASSERT_TRUE(pb->SetController(VRN3_MTL_HIGHLIGHT_COLOR, 0, highlight, FALSE));
+
+    EXPECT_TRUE(ConvertStandardMtl(result, source, CONV_REFER_STROKES, reference));
+    EXPECT_EQ(pb->GetColor(VRN3_MTL_HIGHLIGHT_COLOR, now), Color(0.8f, 0.6f, 0.4f));
+    EXPECT_EQ(pb->GetColor(VRN3_MTL_HIGHLIGHT_COLOR, 0), Color(1.0f, 1.0f, 1.0f));
+    ASSERT_EQ(GetMtlZoneCount(result), 1);
+    IParamBlock2* zone = GetZoneParams(GetMtlZone(result, 0));
+    EXPECT_EQ(zone->GetFloat(VRN3_ZONE_START, now), 10.0f);
+    ASSERT_EQ(zone->Count(VRN3_ZONE_STROKE_ON), 1);
+    EXPECT_EQ(zone->GetInt(VRN3_ZONE_STROKE_ON, now, 0), 0);
+
+    // The zone copy alone, into a block whose start is animated: the value of
+    // frame 0 is written at the current time.
+    ReferenceTarget* target = CreateZone();
+    IParamBlock2* targetBlock = GetZoneParams(target);
+    KeyframeFloatControl* targetStart = NewDefaultFloatController();
+    targetStart->AddKey(0, 0.0f);
+    ASSERT_TRUE(targetBlock->SetController(VRN3_ZONE_START, 0, targetStart, FALSE));
+    CopyZoneParams(targetBlock, refBlock, now, 0);
+    EXPECT_EQ(targetBlock->GetFloat(VRN3_ZONE_START, now), 10.0f);
+    EXPECT_EQ(targetBlock->GetFloat(VRN3_ZONE_START, 0), 0.0f);
+
+    target->DeleteThis();
+    result->DeleteThis();  // and with it the source, its base material
+}
+
+// A Standard material that cannot be copied, as a class whose Clone fails.
+class UncloneableStdMtl : public StdMtl {
+public:
+    RefTargetHandle Clone(RemapDir&) override { return nullptr; }
+};
+
+TEST_F(StandardMtlConversionTest, ConversionStopsEarlyWithoutTouchingTheBump) {
+    // Every stop comes before the bump and reflection step: the new material's
+    // bump slot and parameters keep what they held.
+    struct Row {
+        const char* name;
+        // Makes the source and prepares the new material; answers the source.
+        Mtl* (*prepare)(Mtl* result);
+    } rows[] = {
+        {"the copy of a toon-shaded source fails",
+         [](Mtl*) -> Mtl* {
+             StdMtl* m = new UncloneableStdMtl;
+             m->SwitchShader(FINALTOON_SHADER_CLASS_ID);
+             return m;
+         }},
+        {"no sub-material 0",
+         [](Mtl* result) -> Mtl* {
+             result->SetSubMtl(0, nullptr);
+             return Scene::StdCompatible();
+         }},
+        {"base material of another class",
+         [](Mtl* result) -> Mtl* {
+             result->SetSubMtl(0, Scene::Multi(1));
+             return Scene::StdCompatible();
+         }},
+        {"base material without a shader",
+         [](Mtl* result) -> Mtl* {
+             result->GetSubMtl(0)->ReplaceReference(StdMtl::SHADER_REF, nullptr);
+             return Scene::StdCompatible();
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Mtl* result = static_cast<Mtl*>(ip->CreateInstance(MATERIAL_CLASS_ID, VRN3_MTL_CLASS_ID));
+        Texmap* oldBump = Scene::Map("old bump");
+        result->SetSubTexmap(VRN3_MTL_SLOT_BUMP, oldBump);
+        Mtl* source = row.prepare(result);
+        ASSERT_NE(source, nullptr);
+        Mtl* base = result->GetSubMtl(0);
+        StdMat2* src = GetStdMat2(source);
+        ASSERT_NE(src, nullptr);
+        ASSERT_NE(src->GetShader(), nullptr);
+        long bumpCh = src->StdIDToChannel(ID_BU);
+        src->SetSubTexmap(static_cast<int>(bumpCh), Scene::Map("bump"));
+        src->EnableMap(static_cast<int>(bumpCh), TRUE);
+        src->SetTexmapAmt(static_cast<int>(bumpCh), 0.7f, 0);
+
+        EXPECT_FALSE(ConvertStandardMtl(result, source, 0x10108C01, nullptr));
+        IParamBlock2* pb = result->GetParamBlock(0);
+        EXPECT_EQ(result->GetSubTexmap(VRN3_MTL_SLOT_BUMP), oldBump);
+        EXPECT_EQ(pb->GetInt(VRN3_MTL_BUMP_ON), 0);
+        EXPECT_EQ(pb->GetInt(VRN3_MTL_BUMP_AMT), 30);
+        EXPECT_EQ(result->GetSubMtl(0), base);
+        EXPECT_EQ(GetMtlZoneCount(result), 2);
+        result->DeleteThis();
+        source->DeleteThis();
+    }
 }
 
 TEST_F(StandardMtlConversionTest, ConversionUnderASuspendedHoldRecordsNothing) {

@@ -10,6 +10,8 @@
 #include "InterfaceCalls.h"
 #include "OutsideContract.h"
 #include "SceneBuilder.h"
+#include "StdCompatibleMtl.h"
+#include "StdMatAccess.h"
 #include "StdMtl.h"
 #include "ToneConversion.h"
 #include "ToneShaderParams.h"
@@ -86,11 +88,13 @@ protected:
 };
 
 TEST_F(ToneConversionTest, ZoneBoundariesAndHighlightFollowTheTones) {
-    const ConvertOptionFlags zone = CONV_FT_SPECULAR_ZONE | CONV_IL_HIGHLIGHT_ZONE;
+    // Each shader has its own "last tone as a zone" bit: the other shader's
+    // bit alone leaves its last tone the highlight.
+    const bool zone = true, highlight = false;
     struct Row {
         const char* name;
         Tones tones;
-        ConvertOptionFlags flags;
+        bool lastToneZone;
         std::vector<Span> zones;
         int highlightSize, highlightSharpness;  // 30 and 90 are the untouched defaults
     } rows[] = {
@@ -102,7 +106,7 @@ TEST_F(ToneConversionTest, ZoneBoundariesAndHighlightFollowTheTones) {
          90},
         {"last tone as highlight",
          {{1, 1, 1}, 30, 20, 0, 0},
-         0,
+         highlight,
          {{2, 0, 30}, {3, 30, 100}},
          200,
          100},
@@ -114,7 +118,7 @@ TEST_F(ToneConversionTest, ZoneBoundariesAndHighlightFollowTheTones) {
          90},
         {"softness with the last tone as highlight",
          {{1, 1, 1}, 30, 20, 0.2f, 0.1f},
-         0,
+         highlight,
          {{2, 0, 24}, {3, 44, 100}},
          200,
          90},
@@ -132,40 +136,60 @@ TEST_F(ToneConversionTest, ZoneBoundariesAndHighlightFollowTheTones) {
          90},
         {"middle tone off, highlight: first tone takes all",
          {{1, 0, 1}, 30, 20, 0, 0},
-         0,
+         highlight,
          {{2, 0, 100}},
          200,
          100},
         {"no tone on", {{0, 0, 0}, 30, 20, 0, 0}, zone, {}, 30, 90},
-        {"only the highlight tone on", {{0, 0, 1}, 30, 15, 0, 0.25f}, 0, {}, 150, 75},
+        {"only the highlight tone on", {{0, 0, 1}, 30, 15, 0, 0.25f}, highlight, {}, 150, 75},
         {"only the last tone, as a zone",
          {{0, 0, 1}, 30, 20, 0.2f, 0.1f},
          zone,
          {{4, 0, 100}},
          30,
          90},
-        {"highlight tone off", {{1, 1, 0}, 30, 20, 0, 0}, 0, {{2, 0, 30}, {3, 30, 100}}, 30, 90},
+        {"highlight tone off",
+         {{1, 1, 0}, 30, 20, 0, 0},
+         highlight,
+         {{2, 0, 30}, {3, 30, 100}},
+         30,
+         90},
     };
     for (const Row& row : rows) {
         for (int illustrate = 0; illustrate < 2; ++illustrate) {
-            SCOPED_TRACE(std::string(row.name) + (illustrate ? " (Illustrate!)" : " (finalToon)"));
-            StdMtl* source = Scene::Shaded(
-                illustrate ? ILLUSTRATE_SHADER_CLASS_ID : FINALTOON_SHADER_CLASS_ID, row.name);
-            ASSERT_NE(source->GetShader(), nullptr);
-            if (illustrate)
-                SetIllustrate(ShaderBlock(source), row.tones);
+            const ConvertOptionFlags own =
+                illustrate ? CONV_IL_HIGHLIGHT_ZONE : CONV_FT_SPECULAR_ZONE;
+            const ConvertOptionFlags other =
+                illustrate ? CONV_FT_SPECULAR_ZONE : CONV_IL_HIGHLIGHT_ZONE;
+            std::vector<ConvertOptionFlags> variants;
+            if (row.lastToneZone)
+                variants = {own};
             else
-                SetFinalToon(ShaderBlock(source), row.tones);
-            Mtl* result = Convert(source, row.flags);
-            ASSERT_NE(result, nullptr);
-            std::vector<Span> got = Spans(result);
-            EXPECT_TRUE(SameSpans(got, row.zones))
-                << "got " << Describe(got) << ", expected " << Describe(row.zones);
-            IParamBlock2* pb = result->GetParamBlock(0);
-            EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_SIZE), row.highlightSize);
-            EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_SHARP), row.highlightSharpness);
-            result->DeleteThis();
-            source->DeleteThis();
+                variants = {0, other};
+            for (ConvertOptionFlags flags : variants) {
+                SCOPED_TRACE(std::string(row.name) +
+                             (illustrate ? " (Illustrate!)" : " (finalToon)") +
+                             (flags == 0     ? ", no bit"
+                              : flags == own ? ", own bit"
+                                             : ", other bit"));
+                StdMtl* source = Scene::Shaded(
+                    illustrate ? ILLUSTRATE_SHADER_CLASS_ID : FINALTOON_SHADER_CLASS_ID, row.name);
+                ASSERT_NE(source->GetShader(), nullptr);
+                if (illustrate)
+                    SetIllustrate(ShaderBlock(source), row.tones);
+                else
+                    SetFinalToon(ShaderBlock(source), row.tones);
+                Mtl* result = Convert(source, flags);
+                ASSERT_NE(result, nullptr);
+                std::vector<Span> got = Spans(result);
+                EXPECT_TRUE(SameSpans(got, row.zones))
+                    << "got " << Describe(got) << ", expected " << Describe(row.zones);
+                IParamBlock2* pb = result->GetParamBlock(0);
+                EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_SIZE), row.highlightSize);
+                EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_SHARP), row.highlightSharpness);
+                result->DeleteThis();
+                source->DeleteThis();
+            }
         }
     }
 }
@@ -274,25 +298,39 @@ TEST_F(ToneConversionTest, ZonesShareTheSourcesToneMaps) {
 }
 
 TEST_F(ToneConversionTest, HighlightTakesTheLastTonesColourAndMap) {
-    StdMtl* source = Scene::Shaded(FINALTOON_SHADER_CLASS_ID);
-    IParamBlock2* ft = ShaderBlock(source);
-    ft->SetValue(FT_TONE_COLOR[2], 0, Color(0.8f, 0.6f, 0.4f));
-    ft->SetValue(FT_TONE_AMOUNT[2], 0, 50.0f);
-    Texmap* specular = Scene::Map("specular");
-    source->SetSubTexmap(ID_SP, specular);
-    source->EnableMap(ID_SP, TRUE);
-    source->SetTexmapAmt(ID_SP, 0.25f, 0);
-    Mtl* result = Convert(source, 0);
-    IParamBlock2* pb = result->GetParamBlock(0);
-    Color c = pb->GetColor(VRN3_MTL_HIGHLIGHT_COLOR);
-    EXPECT_NEAR(c.r, 0.4f, 1e-6f);
-    EXPECT_NEAR(c.g, 0.3f, 1e-6f);
-    EXPECT_NEAR(c.b, 0.2f, 1e-6f);
-    EXPECT_EQ(result->GetSubTexmap(VRN3_MTL_SLOT_HIGHLIGHT_COLOR), specular);
-    EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_MAP_ON), 1);
-    EXPECT_NEAR(pb->GetFloat(VRN3_MTL_HIGHLIGHT_MAP_AMT), 25.0f, 1e-4f);
-    result->DeleteThis();
-    source->DeleteThis();
+    struct Row {
+        const char* name;
+        BOOL mapOn;
+        float amount;
+        int expectedOn;  // 1 is the material's default
+        float expectedAmount;
+    } rows[] = {
+        {"specular map enabled", TRUE, 0.25f, 1, 25.0f},
+        {"specular map disabled", FALSE, 0.6f, 0, 60.0f},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        StdMtl* source = Scene::Shaded(FINALTOON_SHADER_CLASS_ID);
+        IParamBlock2* ft = ShaderBlock(source);
+        ft->SetValue(FT_TONE_COLOR[2], 0, Color(0.8f, 0.6f, 0.4f));
+        ft->SetValue(FT_TONE_AMOUNT[2], 0, 50.0f);
+        Texmap* specular = Scene::Map("specular");
+        source->SetSubTexmap(ID_SP, specular);
+        source->EnableMap(ID_SP, row.mapOn);
+        source->SetTexmapAmt(ID_SP, row.amount, 0);
+        Mtl* result = Convert(source, 0);
+        IParamBlock2* pb = result->GetParamBlock(0);
+        Color c = pb->GetColor(VRN3_MTL_HIGHLIGHT_COLOR);
+        EXPECT_NEAR(c.r, 0.4f, 1e-6f);
+        EXPECT_NEAR(c.g, 0.3f, 1e-6f);
+        EXPECT_NEAR(c.b, 0.2f, 1e-6f);
+        // The map goes with the tone whether or not it is enabled.
+        EXPECT_EQ(result->GetSubTexmap(VRN3_MTL_SLOT_HIGHLIGHT_COLOR), specular);
+        EXPECT_EQ(pb->GetInt(VRN3_MTL_HIGHLIGHT_MAP_ON), row.expectedOn);
+        EXPECT_NEAR(pb->GetFloat(VRN3_MTL_HIGHLIGHT_MAP_AMT), row.expectedAmount, 1e-4f);
+        result->DeleteThis();
+        source->DeleteThis();
+    }
 }
 
 TEST_F(ToneConversionTest, MixSetsEveryZoneAndTheMaterial) {
@@ -355,43 +393,58 @@ TEST_F(ToneConversionTest, FirstTwoTonesSwapOnlyForAGapBeforeTheLastZone) {
 }
 
 TEST_F(ToneConversionTest, BaseShaderTakesToneColoursOrStandardColours) {
-    for (int mixOn = 0; mixOn < 2; ++mixOn) {
-        SCOPED_TRACE(mixOn ? "mix on" : "mix off");
-        StdMtl* source = Scene::Shaded(FINALTOON_SHADER_CLASS_ID);
-        IParamBlock2* ft = ShaderBlock(source);
-        ft->SetValue(FT_STANDARD_MIX, 0, mixOn ? 0.5f : 0.0f);
-        ft->SetValue(FT_AMBIENT, 0, Color(0.1f, 0.0f, 0.0f));
-        ft->SetValue(FT_DIFFUSE, 0, Color(0.0f, 0.2f, 0.0f));
-        ft->SetValue(FT_SPECULAR, 0, Color(0.0f, 0.0f, 0.3f));
-        ft->SetValue(FT_LOCK_AD, 0, 0);
-        ft->SetValue(FT_LOCK_DS, 0, 1);
-        ft->SetValue(FT_SPEC_LEVEL, 0, 0.7f);
-        ft->SetValue(FT_GLOSSINESS, 0, 0.6f);
-        ft->SetValue(FT_SOFTEN, 0, 0.5f);
-        ft->SetValue(FT_TONE_COLOR[0], 0, Color(0.4f, 0.4f, 0.0f));
-        ft->SetValue(FT_TONE_COLOR[1], 0, Color(0.0f, 0.5f, 0.5f));
-        ft->SetValue(FT_TONE_COLOR[2], 0, Color(0.6f, 0.0f, 0.6f));
-        Mtl* result = Convert(source, 0x10108C01);
-        StdMtl* base = static_cast<StdMtl*>(result->GetSubMtl(0));
-        ASSERT_NE(base, nullptr);
-        Shader* blinn = base->GetShader();
-        ASSERT_EQ(blinn->ClassID(), BLINN_SHADER_CLASS_ID);
-        if (mixOn) {
-            EXPECT_EQ(blinn->GetAmbientClr(0), Color(0.1f, 0.0f, 0.0f));
-            EXPECT_EQ(blinn->GetDiffuseClr(0), Color(0.0f, 0.2f, 0.0f));
-            EXPECT_EQ(blinn->GetSpecularClr(0), Color(0.0f, 0.0f, 0.3f));
-            EXPECT_EQ(blinn->GetLockAD(), FALSE);
-            EXPECT_EQ(blinn->GetLockDS(), TRUE);
-            EXPECT_EQ(blinn->GetSpecularLevel(0), 0.7f);
-            EXPECT_EQ(blinn->GetGlossiness(0), 0.6f);
-            EXPECT_EQ(blinn->GetSoftenLevel(0), 0.5f);
-        } else {
-            EXPECT_EQ(blinn->GetAmbientClr(0), Color(0.4f, 0.4f, 0.0f));
-            EXPECT_EQ(blinn->GetDiffuseClr(0), Color(0.0f, 0.5f, 0.5f));
-            EXPECT_EQ(blinn->GetSpecularClr(0), Color(0.6f, 0.0f, 0.6f));
+    // A Standard source's base is its own copy, whose shader switch already
+    // carries the finalToon colours over; the standard-compatible material's
+    // base is the new material's own default Standard material, which has
+    // nothing of the source until the base shader step writes it.
+    for (int compatible = 0; compatible < 2; ++compatible) {
+        for (int mixOn = 0; mixOn < 2; ++mixOn) {
+            SCOPED_TRACE(std::string(compatible ? "standard-compatible" : "Standard") +
+                         (mixOn ? ", mix on" : ", mix off"));
+            Mtl* source = nullptr;
+            if (compatible) {
+                StdCompatibleMtl* m = Scene::StdCompatible();
+                ASSERT_TRUE(m->SwitchShader(FINALTOON_SHADER_CLASS_ID));
+                source = m;
+            } else {
+                source = Scene::Shaded(FINALTOON_SHADER_CLASS_ID);
+            }
+            IParamBlock2* ft = static_cast<StdMat2*>(source)->GetShader()->GetParamBlock(0);
+            ft->SetValue(FT_STANDARD_MIX, 0, mixOn ? 0.5f : 0.0f);
+            ft->SetValue(FT_AMBIENT, 0, Color(0.1f, 0.0f, 0.0f));
+            ft->SetValue(FT_DIFFUSE, 0, Color(0.0f, 0.2f, 0.0f));
+            ft->SetValue(FT_SPECULAR, 0, Color(0.0f, 0.0f, 0.3f));
+            ft->SetValue(FT_LOCK_AD, 0, 0);
+            ft->SetValue(FT_LOCK_DS, 0, 1);
+            ft->SetValue(FT_SPEC_LEVEL, 0, 0.7f);
+            ft->SetValue(FT_GLOSSINESS, 0, 0.6f);
+            ft->SetValue(FT_SOFTEN, 0, 0.5f);
+            ft->SetValue(FT_TONE_COLOR[0], 0, Color(0.4f, 0.4f, 0.0f));
+            ft->SetValue(FT_TONE_COLOR[1], 0, Color(0.0f, 0.5f, 0.5f));
+            ft->SetValue(FT_TONE_COLOR[2], 0, Color(0.6f, 0.0f, 0.6f));
+            Mtl* result = Convert(source, 0x10108C01);
+            StdMat2* base = GetStdMat2(result->GetSubMtl(0));
+            ASSERT_NE(base, nullptr);
+            ASSERT_NE(static_cast<Mtl*>(base), source);
+            Shader* blinn = base->GetShader();
+            ASSERT_EQ(blinn->ClassID(), BLINN_SHADER_CLASS_ID);
+            if (mixOn) {
+                EXPECT_EQ(blinn->GetAmbientClr(0), Color(0.1f, 0.0f, 0.0f));
+                EXPECT_EQ(blinn->GetDiffuseClr(0), Color(0.0f, 0.2f, 0.0f));
+                EXPECT_EQ(blinn->GetSpecularClr(0), Color(0.0f, 0.0f, 0.3f));
+                EXPECT_EQ(blinn->GetLockAD(), FALSE);
+                EXPECT_EQ(blinn->GetLockDS(), TRUE);
+                EXPECT_EQ(blinn->GetSpecularLevel(0), 0.7f);
+                EXPECT_EQ(blinn->GetGlossiness(0), 0.6f);
+                EXPECT_EQ(blinn->GetSoftenLevel(0), 0.5f);
+            } else {
+                EXPECT_EQ(blinn->GetAmbientClr(0), Color(0.4f, 0.4f, 0.0f));
+                EXPECT_EQ(blinn->GetDiffuseClr(0), Color(0.0f, 0.5f, 0.5f));
+                EXPECT_EQ(blinn->GetSpecularClr(0), Color(0.6f, 0.0f, 0.6f));
+            }
+            result->DeleteThis();
+            source->DeleteThis();
         }
-        result->DeleteThis();
-        source->DeleteThis();
     }
 }
 

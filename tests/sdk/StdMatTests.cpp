@@ -78,7 +78,7 @@ TEST_F(StdMatTest, CloneCopiesValuesAndOwnsItsMapsAndShader) {
 TEST_F(StdMatTest, ChannelsAreNumberedByClass) {
     StdMtl* standard = Scene::Standard();
     StdCompatibleMtl* compatible = Scene::StdCompatible();
-    const long compatibleChannels[NTEXMAPS] = {0, 1, 2, 3, 4, 5, 6, 7, 11, 12, 13, -1};
+    const long compatibleChannels[NTEXMAPS] = {1, 0, 2, 3, 4, 5, 6, 7, 11, 12, 13, -1};
     for (long id = 0; id < NTEXMAPS; ++id) {
         EXPECT_EQ(standard->StdIDToChannel(id), id) << id;
         EXPECT_EQ(compatible->StdIDToChannel(id), compatibleChannels[id]) << id;
