@@ -29,7 +29,7 @@ std::vector<ParamDef> ZoneParams() {
         Default(Param(5, "mapOn", TYPE_INT, P_ANIMATABLE), 0),
         Param(6, "patternMap", TYPE_TEXMAP),
         Default(Param(7, "blendMode", TYPE_INT), 0),
-        Default(TabCount(Param(9, "strokeOn", TYPE_BOOL_TAB), Vrn2Mtl::STROKES_PER_ZONE), 1),
+        Default(TabCount(Param(9, "strokeOn", TYPE_INT_TAB), Vrn2Mtl::STROKES_PER_ZONE), 1),
         Default(Param(10, "shadowOnly", TYPE_BOOL), 0),
         Param(12, "patternOffset", TYPE_POINT3),
         Default(Param(13, "patternDensity", TYPE_PCNT_FRAC), 0.5f),
