@@ -20,7 +20,7 @@ ParamBlockDesc2 mainBlock(0, "main", {
     Default(Param(20, "legacyFlags", TYPE_INT), 0),
 });
 
-std::vector<ParamDef> ZoneParams() {
+std::vector<ParamDef> ZoneParams(int z) {
     return {
         Default(Param(0, "start", TYPE_FLOAT), 0.0f),
         Default(Param(1, "end", TYPE_FLOAT), 100.0f),
@@ -29,18 +29,19 @@ std::vector<ParamDef> ZoneParams() {
         Default(Param(5, "mapOn", TYPE_INT, P_ANIMATABLE), 0),
         Param(6, "patternMap", TYPE_TEXMAP),
         Default(Param(7, "blendMode", TYPE_INT), 0),
-        Default(TabCount(Param(9, "strokeOn", TYPE_BOOL_TAB), Vrn2Mtl::STROKES_PER_ZONE), 1),
+        Default(TabCount(Param(9, "strokeOn", TYPE_INT_TAB), Vrn2Mtl::STROKES_PER_ZONE), 1),
         Default(Param(10, "shadowOnly", TYPE_BOOL), 0),
+        Default(Param(11, "zoneNumber", TYPE_INT), z + 1),
         Param(12, "patternOffset", TYPE_POINT3),
         Default(Param(13, "patternDensity", TYPE_PCNT_FRAC), 0.5f),
     };
 }
 
 ParamBlockDesc2 zoneBlocks[Vrn2Mtl::NUM_ZONES] = {
-    ParamBlockDesc2(2, "zone0", ZoneParams()),
-    ParamBlockDesc2(3, "zone1", ZoneParams()),
-    ParamBlockDesc2(4, "zone2", ZoneParams()),
-    ParamBlockDesc2(5, "zone3", ZoneParams()),
+    ParamBlockDesc2(2, "zone0", ZoneParams(0)),
+    ParamBlockDesc2(3, "zone1", ZoneParams(1)),
+    ParamBlockDesc2(4, "zone2", ZoneParams(2)),
+    ParamBlockDesc2(5, "zone3", ZoneParams(3)),
 };
 
 std::vector<RefSlot> Layout() {

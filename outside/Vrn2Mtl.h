@@ -36,8 +36,10 @@
 //   5   int, anim     0                map enabled
 //   6   texmap        empty            pattern map
 //   7   int           0                blend mode
-//   9   bool table    6 entries, 1     on/off per stroke slot (read as int)
+//   9   int table     6 entries, 1     on/off per stroke slot
 //   10  bool          0                shadow only
+//   11  int           z + 1            zone number (the same parameter as the
+//                                      Varnel 3 zone's, so the block copy carries it)
 //   12  point3        (0, 0, 0)        pattern offset
 //   13  percent frac  0.5              pattern density
 #pragma once

@@ -164,7 +164,11 @@ Effect* ConvertVrn2LineEffect(Effect* e, ConversionRegistry* registry, const cha
     int converted = 0;
     for (int j = 0; j < count; ++j) {
         ReferenceTarget* r = e->GetReference(VRN2_LINE_EFFECT_FIRST_LINESET_REF + j);
-        if (IsA(r, RENDER_EFFECT_CLASS_ID, VRN2_LINE_SET_CLASS_ID)) lineSets[j] = ConvertVrn2LineSet(r, registry);
+        // The table's new entries are undefined: each one is written, null
+        // for a slot without a Varnel 2 line set.
+        lineSets[j] = IsA(r, RENDER_EFFECT_CLASS_ID, VRN2_LINE_SET_CLASS_ID)
+                          ? ConvertVrn2LineSet(r, registry)
+                          : nullptr;
         if (IsA(lineSets[j], REF_TARGET_CLASS_ID, VRN3_LINE_SET_CLASS_ID)) ++converted;
     }
     // The line sets go over all at once or not at all: when one could not be

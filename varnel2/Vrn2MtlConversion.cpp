@@ -100,6 +100,18 @@ void BuildStrokes(Mtl* source, int z, IParamBlock2* zb, ConvertOptionFlags flags
     }
 }
 
+// The zone block copy leaves the stroke switches out. They belong to the
+// stroke slots: with every slot kept they go over together with the strokes;
+// with disabled slots left out, the Varnel 2 switches would no longer line up
+// with the zone's strokes, so the zone keeps its own.
+class ZoneParamIDConverter : public ParamIDConverter {
+public:
+    ParamID ConvertID(ParamID id, ParamType2 type) override {
+        if (id == VRN2_ZONE_STROKE_ON) return -1;
+        return baseParamIDConverter.ConvertID(id, type);
+    }
+};
+
 // Gives up the zones made so far: nothing received them.
 int Abandon(RefTargetTab& zones, ConversionRegistry* registry) {
     DiscardConverted(zones, registry);
@@ -141,7 +153,8 @@ int ConvertFromVrn2Mtl(Mtl* dest, Mtl* source, ConvertOptionFlags flags,
         zones.Append(1, &zone);
         // The number comes from the Varnel 2 zone index, before the block copy.
         SetZoneNumber(zone, z, t);
-        CopyParamBlock(zb, zoneBlock, 1, baseParamIDConverter);
+        ZoneParamIDConverter zoneIDs;
+        CopyParamBlock(zb, zoneBlock, 1, zoneIDs);
         SetShared(zone, VRN3_ZONE_MAP_REF,
                   source->GetReference(VRN2_MTL_FIRST_ZONE_REF + VRN2_MTL_REFS_PER_ZONE * z));
 

@@ -17,11 +17,12 @@ public:
     Tab() = default;
 
     int Count() const { return static_cast<int>(items.size()); }
-    // Sets the number of elements; new elements are zero-filled (the host leaves
-    // them undefined, which nobody should rely on).
+    // Sets the number of elements. The host leaves new elements undefined; here
+    // new pointers are poisoned (not null, and faulting when followed) so that
+    // code counting on null entries fails in tests. Other new elements are zero.
     int SetCount(int n, BOOL resize = TRUE) {
         (void)resize;
-        items.resize(n < 0 ? 0 : static_cast<size_t>(n), Zero());
+        items.resize(n < 0 ? 0 : static_cast<size_t>(n), Fresh());
         return Count();
     }
     void ZeroCount() { items.clear(); }
@@ -58,9 +59,9 @@ public:
     void Sort(Compare compare) { std::stable_sort(items.begin(), items.end(), compare); }
 
 private:
-    static T Zero() {
+    static T Fresh() {
         T t;
-        std::memset(static_cast<void*>(&t), 0, sizeof(T));
+        std::memset(static_cast<void*>(&t), std::is_pointer<T>::value ? 0xA5 : 0, sizeof(T));
         return t;
     }
 

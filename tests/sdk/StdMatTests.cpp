@@ -104,6 +104,7 @@ TEST_F(StdMatTest, ZoneStrokeTableFollowsItsStrokes) {
     pb->SetValue(9, 0, 0, 0);
     Tab<ReferenceTarget*> strokes;
     strokes.SetCount(3);
+    for (int i = 0; i < strokes.Count(); ++i) strokes[i] = nullptr;
     SetStrokes(zone, strokes);
     ASSERT_EQ(pb->Count(9), 3);
     EXPECT_EQ(pb->GetInt(9, 0, 0), 0) << "kept entries keep their values";

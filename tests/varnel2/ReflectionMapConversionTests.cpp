@@ -32,6 +32,27 @@ public:
     int reads = 0;
 };
 
+// A material with one sub-material held by reference and a second one that it
+// only shows (a material higher up, for instance), so that a walk may meet an
+// ancestor again. It counts how often its slots are read; after many reads the
+// shown slot goes empty, so that a walk that keeps going round fails instead
+// of running on.
+class ShowingMtl : public SlotObject<Mtl> {
+public:
+    ShowingMtl() : SlotObject<Mtl>({AnySlot()}) {}
+    int NumSubMtls() override { return 2; }
+    Mtl* GetSubMtl(int i) override {
+        ++reads;
+        if (i == 0) return static_cast<Mtl*>(GetReference(0));
+        return i == 1 && reads < 1000 ? shown : nullptr;
+    }
+    void SetSubMtl(int i, Mtl* m) override {
+        if (i == 0) ReplaceReference(0, m);
+    }
+    Mtl* shown = nullptr;
+    int reads = 0;
+};
+
 class ReflectionMapTest : public HostTest {
 protected:
     Vrn2ReflectionMap* Vrn2Map(const char* name = "Mirror") {
@@ -216,6 +237,41 @@ TEST_F(ReflectionMapTest, AnimatedSwitchIsInvertedKeyByKey) {
     v3->DeleteThis();
 }
 
+// Varnel 2 parameter 6 feeds Varnel 3 parameters 8 and 9 through two copy
+// passes: each gets its own animation, inverted once.
+TEST_F(ReflectionMapTest, AnimatedOutlineSwitchBecomesTwoInvertedAnimations) {
+    Vrn2ReflectionMap* v2 = Vrn2Map();
+    KeyframeFloatControl* c = NewDefaultFloatController();
+    const float values[3] = {1.0f, 0.0f, 1.0f};
+    for (int k = 0; k < 3; ++k) c->AddKey(10 * TICKS_PER_FRAME * k, values[k]);
+    ASSERT_TRUE(v2->GetParamBlockByID(0)->SetController(6, 0, c, FALSE));
+    Texmap* v3 = ConvertVrn2ReflectionMap(v2, &registry);
+    ASSERT_TRUE(IsVrn3(v3));
+    IParamBlock2* d0 = v3->GetParamBlockByID(0);
+    Control* outline[2] = {d0->GetController(8), d0->GetController(9)};
+    ASSERT_NE(outline[0], nullptr);
+    ASSERT_NE(outline[1], nullptr);
+    EXPECT_NE(outline[0], outline[1]) << "each parameter has an animation of its own";
+    for (int p = 0; p < 2; ++p) {
+        auto* inverted = static_cast<KeyframeFloatControl*>(outline[p]);
+        EXPECT_NE(inverted, c) << "parameter " << 8 + p;
+        ASSERT_EQ(inverted->GetNumKeys(), 3) << "parameter " << 8 + p;
+        for (int k = 0; k < 3; ++k) {
+            float v = -1.0f;
+            EXPECT_EQ(inverted->GetKeyTime(k), 10 * TICKS_PER_FRAME * k);
+            ASSERT_TRUE(inverted->KeyValue(10 * TICKS_PER_FRAME * k, v));
+            EXPECT_EQ(v, 1.0f - values[k]) << "parameter " << 8 + p << ", key " << k;
+        }
+    }
+    for (int k = 0; k < 3; ++k) {
+        float v = -1.0f;
+        ASSERT_TRUE(c->KeyValue(10 * TICKS_PER_FRAME * k, v));
+        EXPECT_EQ(v, values[k]) << "the Varnel 2 animation is left alone, key " << k;
+    }
+    v2->DeleteThis();
+    v3->DeleteThis();
+}
+
 TEST_F(ReflectionMapTest, AnimatedSwitchWithoutKeysIsInvertedToo) {
     Vrn2ReflectionMap* v2 = Vrn2Map();
     KeyframeFloatControl* c = NewDefaultFloatController();
@@ -289,6 +345,45 @@ TEST_F(ReflectionMapTest, MapShownAboveItselfEndsTheWalk) {
     ConvertVrn2ReflectionMaps(mtl, &registry);
     EXPECT_TRUE(IsVrn3(mid->GetSubTexmap(1)));
     mtl->DeleteThis();
+}
+
+TEST_F(ReflectionMapTest, SubMaterialShowingAnAncestorEndsTheWalk) {
+    MultiMtl* multi = Scene::Multi(2);
+    ShowingMtl* showing = new ShowingMtl;
+    multi->SetSubMtl(1, showing);
+    showing->shown = multi;  // not a reference: the host allows it
+    StdMtl* inner = Scene::Standard("inner");
+    showing->SetSubMtl(0, inner);
+    Vrn2ReflectionMap* v2 = Vrn2Map();
+    inner->SetSubTexmap(9, v2);
+    ConvertVrn2ReflectionMaps(multi, &registry);
+    EXPECT_LE(showing->reads, 2) << "each material is walked below once";
+    EXPECT_TRUE(IsVrn3(inner->GetSubTexmap(9)));
+    multi->DeleteThis();
+}
+
+// Deep nesting of sub-materials, like that of maps, does not use up the
+// program's stack.
+TEST_F(ReflectionMapTest, DeeplyNestedSubMaterialIsWalked) {
+    const int depth = 250000;
+    std::vector<MultiMtl*> chain;
+    StdMtl* deepest = Scene::Standard("deepest");
+    deepest->SetSubTexmap(9, Vrn2Map());
+    Mtl* below = deepest;
+    for (int i = 0; i < depth; ++i) {
+        MultiMtl* m = Scene::Multi(1);
+        m->SetSubMtl(0, below);
+        chain.push_back(m);
+        below = m;
+    }
+    ConvertVrn2ReflectionMaps(chain.back(), &registry);
+    EXPECT_TRUE(IsVrn3(deepest->GetSubTexmap(9)));
+    // Taken apart from the top, one material at a time, so that no deletion cascades.
+    for (size_t i = chain.size(); i-- > 0;) {
+        chain[i]->ReplaceReference(0, nullptr, FALSE);
+        chain[i]->DeleteThis();
+    }
+    deepest->DeleteThis();
 }
 
 // Deep nesting is walked without the program's stack: a chain this deep

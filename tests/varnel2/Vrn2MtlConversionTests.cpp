@@ -8,6 +8,7 @@
 #include "HostTest.h"
 #include "InterfaceCalls.h"
 #include "SceneBuilder.h"
+#include "SlotObject.h"
 #include "UVGen.h"
 #include "Vrn2Mtl.h"
 #include "Vrn2MtlConversion.h"
@@ -19,6 +20,39 @@
 #include "Vrn3Zone.h"
 
 namespace {
+
+// clang-format off
+
+// A Varnel 2 material whose zone blocks keep no zone number: the main block
+// and zone blocks with their boundaries, nothing else.
+ParamBlockDesc2 unnumberedMain(0, "main", {
+    Default(Param(1, "standardMix", TYPE_FLOAT), 50.0f),
+});
+
+std::vector<ParamDef> UnnumberedZone() {
+    return {
+        Default(Param(0, "start", TYPE_FLOAT), 0.0f),
+        Default(Param(1, "end", TYPE_FLOAT), 100.0f),
+    };
+}
+
+ParamBlockDesc2 unnumberedZones[4] = {
+    ParamBlockDesc2(2, "zone0", UnnumberedZone()),
+    ParamBlockDesc2(3, "zone1", UnnumberedZone()),
+    ParamBlockDesc2(4, "zone2", UnnumberedZone()),
+    ParamBlockDesc2(5, "zone3", UnnumberedZone()),
+};
+
+// clang-format on
+
+class UnnumberedVrn2Mtl : public SlotObject<Mtl> {
+public:
+    UnnumberedVrn2Mtl()
+        : SlotObject<Mtl>({BlockSlot(unnumberedMain), AnySlot(), BlockSlot(unnumberedZones[0]),
+                           BlockSlot(unnumberedZones[1]), BlockSlot(unnumberedZones[2]),
+                           BlockSlot(unnumberedZones[3])}) {}
+    Class_ID ClassID() override { return Vrn2Mtl::CLASS_ID; }
+};
 
 const ConvertOptionFlags SKIP_INVALID = CONV_V2_SKIP_INVALID_ZONES;
 const ConvertOptionFlags SKIP_DISABLED = CONV_V2_SKIP_DISABLED_STROKES;
@@ -112,6 +146,32 @@ TEST_F(Vrn2MtlConversionTest, InvalidZonesAreSkippedOnlyWithTheOption) {
         dest->DeleteThis();
         source->DeleteThis();
     }
+}
+
+// The number is set from the zone index before the block copy, so a number
+// that the Varnel 2 zone block carries itself wins.
+TEST_F(Vrn2MtlConversionTest, ZoneNumberOfTheVarnel2BlockWins) {
+    Vrn2Mtl* source = Source();
+    ZoneBlock(source, 2)->SetValue(11, 0, 7);
+    Mtl* dest = NewVrn3();
+    ASSERT_EQ(ConvertFromVrn2Mtl(dest, source, 0, &registry), 1);
+    EXPECT_EQ(ZoneNumbers(dest), (std::vector<int>{1, 2, 7, 4}));
+    dest->DeleteThis();
+    source->DeleteThis();
+}
+
+TEST_F(Vrn2MtlConversionTest, ZoneBlocksWithoutNumbersAreNumberedFromTheirIndex) {
+    UnnumberedVrn2Mtl* source = new UnnumberedVrn2Mtl;
+    for (int z = 0; z < 4; ++z) {
+        ZoneBlock(source, z)->SetValue(0, 0, 25.0f * z);
+        ZoneBlock(source, z)->SetValue(1, 0, 25.0f * (z + 1));
+    }
+    ZoneBlock(source, 2)->SetValue(0, 0, 25.0f);  // zone 1 spans 25 to 25
+    Mtl* dest = NewVrn3();
+    ASSERT_EQ(ConvertFromVrn2Mtl(dest, source, SKIP_INVALID, &registry), 1);
+    EXPECT_EQ(ZoneNumbers(dest), (std::vector<int>{1, 3, 4}));
+    dest->DeleteThis();
+    source->DeleteThis();
 }
 
 TEST_F(Vrn2MtlConversionTest, ZoneTakesItsBlockAndZoneObject) {
