@@ -440,6 +440,48 @@ TEST_F(MtlConverterTest, DeletedTargetDropsOutOfTheList) {
     EXPECT_EQ(ListBox(panel), expected);
 }
 
+TEST_F(MtlConverterTest, TargetsDeletedSinceTheListWasShownLeaveBeforeTheQuestion) {
+    struct Row {
+        const char* name;
+        bool deleteSecond;
+    } rows[] = {
+        {"one of two deleted: the question shows the other", false},
+        {"both deleted: nothing is asked or recorded", true},
+    };
+    for (const Row& row : rows) {
+        StdMtl* one = Scene::Standard("one");
+        StdMtl* two = Scene::Standard("two");
+        Scene::Node(one);
+        INode* n2 = Scene::Node(two);
+        HWND panel = Open();
+        List({one, two});
+        std::vector<std::string> expected;
+        if (!row.deleteSecond) expected = Lines({two});
+        int steps = theHold.NumUndoSteps();
+
+        // Deleted behind the panel's back: the list box still shows them.
+        one->DeleteThis();
+        if (row.deleteSecond) two->DeleteThis();
+        DialogDriver driver;
+        std::vector<std::string> shown;
+        if (!row.deleteSecond) {
+            driver.Then([&](HWND dlg) {
+                shown = ListBox(panel);
+                DialogDriver::Click(dlg, IDOK);
+            });
+        }
+        Click(panel, IDC_CONVERT);
+
+        EXPECT_EQ(driver.DialogsSeen(), row.deleteSecond ? 0 : 1) << row.name;
+        EXPECT_EQ(shown, expected) << row.name;
+        EXPECT_EQ(theHold.NumUndoSteps(), steps + (row.deleteSecond ? 0 : 1)) << row.name;
+        EXPECT_TRUE(ListBox(panel).empty()) << row.name;
+        EXPECT_FALSE(Enabled(panel, IDC_CONVERT)) << row.name;
+        if (!row.deleteSecond) EXPECT_TRUE(IsVrn3Named(n2->GetMtl(), "two")) << row.name;
+        Close();
+    }
+}
+
 TEST_F(MtlConverterTest, ClearingOutsideAHoldLeavesNoRecord) {
     StdMtl* m = Scene::Standard("target");
     HWND panel = Open();
