@@ -482,6 +482,65 @@ TEST_F(MtlConverterTest, TargetsDeletedSinceTheListWasShownLeaveBeforeTheQuestio
     }
 }
 
+TEST_F(MtlConverterTest, NewMaterialPutNowhereIsDeleted) {
+    // A material listed twice: by its second entry the first one's result has
+    // taken its place everywhere, so the second new material is used nowhere.
+    // Both runs must leave as many new objects as a run with one entry.
+    struct Row {
+        const char* name;
+        std::function<Mtl*(const char*)> make;
+        bool sharesMap;
+    } rows[] = {
+        {"Standard material", [](const char* name) { return Scene::Standard(name); }, false},
+        {"Varnel 2 material: the deleted twin shared its converted map",
+         [](const char* name) {
+             return WithReflection(Kind::Vrn2, name,
+                                   Scene::Create<Vrn2ReflectionMap>(TEXMAP_CLASS_ID, "Chrome"));
+         },
+         true},
+    };
+    for (const Row& row : rows) {
+        Mtl* once = row.make("once");
+        Mtl* twice = row.make("twice");
+        Scene::Node(once);
+        INode* node = Scene::Node(twice);
+        HWND panel = Open();
+
+        List({once});
+        int before = StandIn::LiveTargetCount();
+        ConvertAnswering(panel, IDOK);
+        const int madeByOne = StandIn::LiveTargetCount() - before;
+
+        List({twice, twice});
+        std::vector<std::string> lines = Lines({twice, twice});
+        int steps = theHold.NumUndoSteps();
+        before = StandIn::LiveTargetCount();
+        ConvertAnswering(panel, IDOK);
+        EXPECT_EQ(StandIn::LiveTargetCount() - before, madeByOne) << row.name;
+
+        Mtl* made = node->GetMtl();
+        ASSERT_TRUE(IsVrn3Named(made, "twice")) << row.name;
+        if (row.sharesMap) {
+            Texmap* map = made->GetSubTexmap(VRN3_MTL_SLOT_REFLECTION);
+            ASSERT_NE(map, nullptr) << row.name;
+            EXPECT_EQ(map->ClassID(), Vrn3ReflectionMap::CLASS_ID) << row.name;
+        }
+        EXPECT_EQ(StandIn::ProgressUpdates(), (std::vector<int>{50, 100})) << row.name;
+        std::vector<CStr> records = theHold.UndoStepDescriptions(0);
+        EXPECT_EQ(std::count(records.begin(), records.end(), CStr("Reference change")), 1)
+            << row.name;
+
+        ASSERT_EQ(theHold.NumUndoSteps(), steps + 1) << row.name;
+        ASSERT_TRUE(theHold.Undo()) << row.name;
+        EXPECT_EQ(node->GetMtl(), twice) << row.name;
+        EXPECT_EQ(ListBox(panel), lines) << row.name;
+        ASSERT_TRUE(theHold.Redo()) << row.name;
+        EXPECT_EQ(node->GetMtl(), made) << row.name;
+        EXPECT_TRUE(ListBox(panel).empty()) << row.name;
+        Close();
+    }
+}
+
 TEST_F(MtlConverterTest, ClearingOutsideAHoldLeavesNoRecord) {
     StdMtl* m = Scene::Standard("target");
     HWND panel = Open();
