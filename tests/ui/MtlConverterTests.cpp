@@ -25,6 +25,7 @@
 #include "Vrn3ParamIDs.h"
 #include "Vrn3ReflectionMap.h"
 #include "Vrn3Stroke.h"
+#include "ZoneOps.h"
 #include "resource.h"
 
 namespace {
@@ -151,6 +152,46 @@ TEST_F(MtlConverterTest, OptionWordFromTheCheckBoxes) {
         ASSERT_NE(panel, nullptr) << row.name;
         for (int id : row.clicks) Click(panel, id);
         EXPECT_EQ(ReadOptionFlags(panel), row.expected) << row.name;
+        Close();
+        std::copy(savedStates, savedStates + NUM_OPTION_STATES, optionStates);
+    }
+}
+
+TEST_F(MtlConverterTest, ConvertHandsTheCheckBoxesToTheConversion) {
+    // What the option bits of a Standard material do shows on the new material.
+    struct Row {
+        const char* name;
+        std::vector<int> clicks;
+        int zoneBlend;
+        int highlightBlend;
+    } rows[] = {
+        {"defaults: Multiply zones", {}, VRN3_ZONE_BLEND_MULTIPLY, 0},
+        {"multiply off: the zones keep their default blend mode", {IDC_CHK_AUTO_MULTIPLY}, 0, 0},
+        {"highlight add",
+         {IDC_CHK_HIGHLIGHT_ADD},
+         VRN3_ZONE_BLEND_MULTIPLY,
+         VRN3_HIGHLIGHT_BLEND_ADD},
+    };
+    for (const Row& row : rows) {
+        StdMtl* m = Scene::Standard("target");
+        INode* node = Scene::Node(m);
+        HWND panel = Open();
+        List({m});
+        for (int id : row.clicks) Click(panel, id);
+
+        ConvertAnswering(panel, IDOK);
+
+        Mtl* made = node->GetMtl();
+        ASSERT_TRUE(IsVrn3Named(made, "target")) << row.name;
+        ASSERT_EQ(GetMtlZoneCount(made), 4) << row.name;
+        for (int i = 0; i < 4; ++i) {
+            IParamBlock2* zone = GetZoneParams(GetMtlZone(made, i));
+            ASSERT_NE(zone, nullptr) << row.name;
+            EXPECT_EQ(zone->GetInt(VRN3_ZONE_BLEND_MODE), row.zoneBlend)
+                << row.name << " zone " << i;
+        }
+        EXPECT_EQ(made->GetParamBlock(0)->GetInt(VRN3_MTL_HIGHLIGHT_BLEND), row.highlightBlend)
+            << row.name;
         Close();
         std::copy(savedStates, savedStates + NUM_OPTION_STATES, optionStates);
     }
