@@ -11,6 +11,7 @@
 #include "HostTest.h"
 #include "InterfaceCalls.h"
 #include "MultiMtl.h"
+#include "OutsideClassDesc.h"
 #include "OutsideClasses.h"
 #include "OutsideContract.h"
 #include "PanelHelpers.h"
@@ -734,6 +735,38 @@ TEST_F(MtlConverterWithoutVarnel3, ShowsTheNotLoadedPageAndKeepsTheOptions) {
     EXPECT_EQ(optionStates[0].state, 0);
     EXPECT_EQ(optionStates[1].state, 1);
     EXPECT_EQ(theMtlConverter.hPanel, nullptr);
+}
+
+// A Varnel 3 plug-in of another make: its material has the class ID but not
+// the zone list that conversions work through.
+class Vrn3MtlWithoutZoneList : public Vrn3Mtl {
+public:
+    using Vrn3Mtl::GetInterface;
+    BaseInterface* GetInterface(Interface_ID id) override {
+        return id == VRN3_ZONE_LIST_INTERFACE_ID ? nullptr : Vrn3Mtl::GetInterface(id);
+    }
+};
+
+class MtlConverterWithAnotherVarnel3 : public MtlConverterTest {
+protected:
+    void RegisterClasses() override {
+        RegisterHostMaterials();
+        StandIn::RegisterClassDesc(&otherMtlDesc);
+    }
+    OutsideClassDesc<Vrn3MtlWithoutZoneList> otherMtlDesc{"Varnel 3 Material", MATERIAL_CLASS_ID,
+                                                          Vrn3Mtl::CLASS_ID};
+};
+
+TEST_F(MtlConverterWithAnotherVarnel3, CountsAsNotLoadedAndKeepsNoProbe) {
+    int live = StandIn::LiveTargetCount();
+    EXPECT_FALSE(IsVarnel3Available());
+    EXPECT_EQ(StandIn::LiveTargetCount(), live) << "the probe material is not kept";
+
+    HWND panel = Open();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(theMtlConverter.notLoaded, 1);
+    EXPECT_EQ(DialogDriver::ItemText(panel, IDC_MESSAGE), "Varnel 3 is not loaded.");
+    EXPECT_EQ(StandIn::LiveTargetCount(), live);
 }
 
 }  // namespace
