@@ -166,6 +166,20 @@ TEST_F(LineConverterTest, LongSuffixIsCutToItsLimit) {
     EXPECT_EQ(std::string(lineSuffix.data()), longText.substr(0, MAX_LINE_SUFFIX));
 }
 
+TEST_F(LineConverterTest, SuffixWiderThanTheEditCanBeTyped) {
+    HWND panel = Open();
+    Click(panel, IDC_CHK_ADD_SUFFIX);
+    HWND edit = Edit(panel);
+    SetWindowTextA(edit, "");
+    // Far wider than the box: an edit that cannot scroll refuses the keys
+    // that no longer fit.
+    const std::string typed(120, 'W');
+    for (char c : typed) SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(c), 0);
+    EXPECT_EQ(DialogDriver::Text(edit), typed);
+    Close();
+    EXPECT_EQ(std::string(lineSuffix.data()), typed);
+}
+
 TEST_F(LineConverterTest, CutNeverSplitsADoubleByteCharacter) {
     // In code page 932, 0x82 (\202) leads a double-byte character and 0xA0
     // (\240) can trail one.
