@@ -95,6 +95,12 @@ ConvertOptionFlags ReadOptionFlags(HWND panel) {
 }
 
 void Vrn3MtlConverter::ConvertMtlList(HWND panel) {
+    // Materials deleted since the list box was last filled leave the list
+    // first: the box, the question and the undo record's copy of the list then
+    // name the same materials, and a list left with none asks nothing.
+    const size_t listed = targetList.size();
+    DropDeletedMtls(targetList);
+    if (targetList.size() != listed) RefreshList(panel);
     if (targetList.empty()) return;
 
     ConvertOptionFlags flags = ReadOptionFlags(panel);

@@ -17,6 +17,6 @@ MtlBase* MtlConvData::LiveMtl() const {
 
 void DropDeletedMtls(MtlConvList& list) {
     list.erase(std::remove_if(list.begin(), list.end(),
-                              [](const MtlConvData& d) { return d.mtl && !d.LiveMtl(); }),
+                              [](const MtlConvData& d) { return d.MtlDeleted(); }),
                list.end());
 }

@@ -24,28 +24,31 @@ CStr lineSuffix("_VRN3");
 namespace {
 
 // The text of the panel's suffix edit, at most MAX_LINE_SUFFIX bytes; false
-// when the panel has no such edit. A cut never leaves half of a double-byte
-// character behind.
+// when the panel has no such edit.
 bool ReadSuffixEdit(HWND panel, CStr& text) {
     ICustEdit* edit = GetICustEdit(GetDlgItem(panel, IDC_SUFFIX_EDIT));
     if (!edit) return false;
     char buf[MAX_LINE_SUFFIX + 1] = {};
     edit->GetText(buf, sizeof buf);
     ReleaseICustEdit(edit);
-    buf[MAX_LINE_SUFFIX] = '\0';
-    for (int i = 0; buf[i]; ++i) {
-        if (!IsDBCSLeadByte(static_cast<BYTE>(buf[i]))) continue;
-        if (!buf[i + 1]) {
-            buf[i] = '\0';
-            break;
-        }
-        ++i;
-    }
+    buf[CharBoundaryLength(buf, MAX_LINE_SUFFIX, CP_ACP)] = '\0';
     text = buf;
     return true;
 }
 
 }  // namespace
+
+int CharBoundaryLength(const char* text, int maxBytes, UINT codePage) {
+    int end = 0;
+    while (end < maxBytes && text[end]) {
+        // A lead byte without its trail byte (the text ends or the limit cuts
+        // between them) is left out with it.
+        int width = IsDBCSLeadByteEx(codePage, static_cast<BYTE>(text[end])) ? 2 : 1;
+        if (width == 2 && (end + 1 >= maxBytes || !text[end + 1])) break;
+        end += width;
+    }
+    return end;
+}
 
 void Vrn3LineConverter::BeginEditParams(Interface* ip, IUtil* iu) {
     this->ip = ip;

@@ -45,3 +45,7 @@ extern CStr lineSuffix;
 
 // Longest suffix read from the edit.
 const int MAX_LINE_SUFFIX = 255;
+
+// The length in bytes of the longest start of text that is at most maxBytes
+// long and does not end inside a double-byte character of codePage.
+int CharBoundaryLength(const char* text, int maxBytes, UINT codePage);

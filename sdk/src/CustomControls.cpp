@@ -9,6 +9,14 @@ WNDPROC systemEditProc = nullptr;
 WNDPROC systemButtonProc = nullptr;
 
 LRESULT CALLBACK CustEditProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        // The host's edit scrolls its text: a template need not ask for it, and
+        // a text wider than the box can still be typed. The system edit takes
+        // its style from the creation data and from the window.
+        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        cs->style |= ES_AUTOHSCROLL;
+        SetWindowLongA(hWnd, GWL_STYLE, GetWindowLongA(hWnd, GWL_STYLE) | ES_AUTOHSCROLL);
+    }
     return CallWindowProcA(systemEditProc, hWnd, msg, wParam, lParam);
 }
 

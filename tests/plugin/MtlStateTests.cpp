@@ -165,6 +165,9 @@ TEST_F(MtlStateTest, EntryTakesTheTextsOfTheMomentInOrder) {
     MtlConvData none(nullptr);
     EXPECT_TRUE(none.fullName.isNull());
     EXPECT_EQ(none.LiveMtl(), nullptr);
+    EXPECT_FALSE(none.Holds(nullptr));
+    EXPECT_TRUE(entry.Holds(m));
+    EXPECT_FALSE(entry.Holds(nullptr));
 }
 
 TEST_F(MtlStateTest, ListedMaterialOutlivesTheSceneLettingGo) {
@@ -186,8 +189,13 @@ TEST_F(MtlStateTest, DeletedListedMaterialLeavesNoDanglingEntry) {
     MtlConvList list{MtlConvData(a), MtlConvData(b), MtlConvData(c)};
     MtlConvList saved = list;
 
+    EXPECT_TRUE(list[1].Holds(b));
+    EXPECT_FALSE(list[1].Holds(c));
     b->DeleteThis();
     EXPECT_EQ(list[1].LiveMtl(), nullptr);
+    // Only the address is compared: a material made later may be given it,
+    // and the dead entry must not take that one for its own.
+    EXPECT_FALSE(list[1].Holds(b));
     DropDeletedMtls(list);
     ASSERT_EQ(list.size(), 2u);
     EXPECT_STREQ(list[0].name.data(), "a");

@@ -166,6 +166,45 @@ TEST_F(LineConverterTest, LongSuffixIsCutToItsLimit) {
     EXPECT_EQ(std::string(lineSuffix.data()), longText.substr(0, MAX_LINE_SUFFIX));
 }
 
+TEST_F(LineConverterTest, SuffixWiderThanTheEditCanBeTyped) {
+    HWND panel = Open();
+    Click(panel, IDC_CHK_ADD_SUFFIX);
+    HWND edit = Edit(panel);
+    SetWindowTextA(edit, "");
+    // Far wider than the box: an edit that cannot scroll refuses the keys
+    // that no longer fit.
+    const std::string typed(120, 'W');
+    for (char c : typed) SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(c), 0);
+    EXPECT_EQ(DialogDriver::Text(edit), typed);
+    Close();
+    EXPECT_EQ(std::string(lineSuffix.data()), typed);
+}
+
+TEST_F(LineConverterTest, CutNeverSplitsADoubleByteCharacter) {
+    // In code page 932, 0x82 (\202) leads a double-byte character and 0xA0
+    // (\240) can trail one.
+    struct Row {
+        const char* name;
+        const char* text;
+        int maxBytes;
+        UINT codePage;
+        int expected;
+    } rows[] = {
+        {"single bytes, cut at the limit", "abcdef", 4, 932, 4},
+        {"shorter than the limit", "ab", 4, 932, 2},
+        {"empty", "", 4, 932, 0},
+        {"pair inside the limit", "a\202\240b", 4, 932, 4},
+        {"pair ending at the limit", "ab\202\240c", 4, 932, 4},
+        {"limit between lead and trail byte", "abc\202\240", 4, 932, 3},
+        {"lead byte that ends the text", "ab\202", 4, 932, 2},
+        {"a lead byte value in trail place belongs to its pair", "\202\202\202\240", 3, 932, 2},
+        {"single-byte code page: 0x82 is a character", "abc\202\240", 4, 1252, 4},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(CharBoundaryLength(row.text, row.maxBytes, row.codePage), row.expected)
+            << row.name;
+}
+
 TEST_F(LineConverterTest, ConvertAsksFirstAndLeavesOtherEffectsAlone) {
     struct Row {
         const char* name;
@@ -194,19 +233,23 @@ TEST_F(LineConverterTest, ConvertAsksFirstAndLeavesOtherEffectsAlone) {
 }
 
 TEST_F(LineConverterTest, NamesOfTheNewEffectsFollowTheSuffixOption) {
+    std::string longSuffix;
+    for (int i = 0; i < 400; ++i) longSuffix += static_cast<char>('a' + i % 26);
     struct Row {
         const char* name;
         bool addSuffix;
-        const char* suffix;
-        const char* expected;
+        std::string suffix;
+        std::string expected;
     } rows[] = {
         {"suffix ticked", true, "_VRN3", "Varnel 2 Line_VRN3"},
         {"suffix ticked, edit empty: the digit changes", true, "", "Varnel 3 Line"},
         {"suffix not ticked: the edit is ignored", false, "_ignored", "Varnel 3 Line"},
+        {"suffix longer than the limit: its first 255 characters", true, longSuffix,
+         "Varnel 2 Line" + longSuffix.substr(0, 255)},
     };
     for (const Row& row : rows) {
         Effect* old = AddVrn2Effect("Varnel 2 Line");
-        ConvertWith(true, row.addSuffix, row.suffix);
+        ConvertWith(true, row.addSuffix, row.suffix.c_str());
         ASSERT_EQ(ip->NumEffects(), 1) << row.name;
         Effect* made = ip->GetEffect(0);
         EXPECT_EQ(made->ClassID(), Vrn3LineEffect::CLASS_ID) << row.name;

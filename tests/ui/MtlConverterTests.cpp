@@ -11,6 +11,7 @@
 #include "HostTest.h"
 #include "InterfaceCalls.h"
 #include "MultiMtl.h"
+#include "OutsideClassDesc.h"
 #include "OutsideClasses.h"
 #include "OutsideContract.h"
 #include "PanelHelpers.h"
@@ -25,6 +26,7 @@
 #include "Vrn3ParamIDs.h"
 #include "Vrn3ReflectionMap.h"
 #include "Vrn3Stroke.h"
+#include "ZoneOps.h"
 #include "resource.h"
 
 namespace {
@@ -151,6 +153,46 @@ TEST_F(MtlConverterTest, OptionWordFromTheCheckBoxes) {
         ASSERT_NE(panel, nullptr) << row.name;
         for (int id : row.clicks) Click(panel, id);
         EXPECT_EQ(ReadOptionFlags(panel), row.expected) << row.name;
+        Close();
+        std::copy(savedStates, savedStates + NUM_OPTION_STATES, optionStates);
+    }
+}
+
+TEST_F(MtlConverterTest, ConvertHandsTheCheckBoxesToTheConversion) {
+    // What the option bits of a Standard material do shows on the new material.
+    struct Row {
+        const char* name;
+        std::vector<int> clicks;
+        int zoneBlend;
+        int highlightBlend;
+    } rows[] = {
+        {"defaults: Multiply zones", {}, VRN3_ZONE_BLEND_MULTIPLY, 0},
+        {"multiply off: the zones keep their default blend mode", {IDC_CHK_AUTO_MULTIPLY}, 0, 0},
+        {"highlight add",
+         {IDC_CHK_HIGHLIGHT_ADD},
+         VRN3_ZONE_BLEND_MULTIPLY,
+         VRN3_HIGHLIGHT_BLEND_ADD},
+    };
+    for (const Row& row : rows) {
+        StdMtl* m = Scene::Standard("target");
+        INode* node = Scene::Node(m);
+        HWND panel = Open();
+        List({m});
+        for (int id : row.clicks) Click(panel, id);
+
+        ConvertAnswering(panel, IDOK);
+
+        Mtl* made = node->GetMtl();
+        ASSERT_TRUE(IsVrn3Named(made, "target")) << row.name;
+        ASSERT_EQ(GetMtlZoneCount(made), 4) << row.name;
+        for (int i = 0; i < 4; ++i) {
+            IParamBlock2* zone = GetZoneParams(GetMtlZone(made, i));
+            ASSERT_NE(zone, nullptr) << row.name;
+            EXPECT_EQ(zone->GetInt(VRN3_ZONE_BLEND_MODE), row.zoneBlend)
+                << row.name << " zone " << i;
+        }
+        EXPECT_EQ(made->GetParamBlock(0)->GetInt(VRN3_MTL_HIGHLIGHT_BLEND), row.highlightBlend)
+            << row.name;
         Close();
         std::copy(savedStates, savedStates + NUM_OPTION_STATES, optionStates);
     }
@@ -440,6 +482,107 @@ TEST_F(MtlConverterTest, DeletedTargetDropsOutOfTheList) {
     EXPECT_EQ(ListBox(panel), expected);
 }
 
+TEST_F(MtlConverterTest, TargetsDeletedSinceTheListWasShownLeaveBeforeTheQuestion) {
+    struct Row {
+        const char* name;
+        bool deleteSecond;
+    } rows[] = {
+        {"one of two deleted: the question shows the other", false},
+        {"both deleted: nothing is asked or recorded", true},
+    };
+    for (const Row& row : rows) {
+        StdMtl* one = Scene::Standard("one");
+        StdMtl* two = Scene::Standard("two");
+        Scene::Node(one);
+        INode* n2 = Scene::Node(two);
+        HWND panel = Open();
+        List({one, two});
+        std::vector<std::string> expected;
+        if (!row.deleteSecond) expected = Lines({two});
+        int steps = theHold.NumUndoSteps();
+
+        // Deleted behind the panel's back: the list box still shows them.
+        one->DeleteThis();
+        if (row.deleteSecond) two->DeleteThis();
+        DialogDriver driver;
+        std::vector<std::string> shown;
+        if (!row.deleteSecond) {
+            driver.Then([&](HWND dlg) {
+                shown = ListBox(panel);
+                DialogDriver::Click(dlg, IDOK);
+            });
+        }
+        Click(panel, IDC_CONVERT);
+
+        EXPECT_EQ(driver.DialogsSeen(), row.deleteSecond ? 0 : 1) << row.name;
+        EXPECT_EQ(shown, expected) << row.name;
+        EXPECT_EQ(theHold.NumUndoSteps(), steps + (row.deleteSecond ? 0 : 1)) << row.name;
+        EXPECT_TRUE(ListBox(panel).empty()) << row.name;
+        EXPECT_FALSE(Enabled(panel, IDC_CONVERT)) << row.name;
+        if (!row.deleteSecond) EXPECT_TRUE(IsVrn3Named(n2->GetMtl(), "two")) << row.name;
+        Close();
+    }
+}
+
+TEST_F(MtlConverterTest, NewMaterialPutNowhereIsDeleted) {
+    // A material listed twice: by its second entry the first one's result has
+    // taken its place everywhere, so the second new material is used nowhere.
+    // Both runs must leave as many new objects as a run with one entry.
+    struct Row {
+        const char* name;
+        std::function<Mtl*(const char*)> make;
+        bool sharesMap;
+    } rows[] = {
+        {"Standard material", [](const char* name) { return Scene::Standard(name); }, false},
+        {"Varnel 2 material: the deleted twin shared its converted map",
+         [](const char* name) {
+             return WithReflection(Kind::Vrn2, name,
+                                   Scene::Create<Vrn2ReflectionMap>(TEXMAP_CLASS_ID, "Chrome"));
+         },
+         true},
+    };
+    for (const Row& row : rows) {
+        Mtl* once = row.make("once");
+        Mtl* twice = row.make("twice");
+        Scene::Node(once);
+        INode* node = Scene::Node(twice);
+        HWND panel = Open();
+
+        List({once});
+        int before = StandIn::LiveTargetCount();
+        ConvertAnswering(panel, IDOK);
+        const int madeByOne = StandIn::LiveTargetCount() - before;
+
+        List({twice, twice});
+        std::vector<std::string> lines = Lines({twice, twice});
+        int steps = theHold.NumUndoSteps();
+        before = StandIn::LiveTargetCount();
+        ConvertAnswering(panel, IDOK);
+        EXPECT_EQ(StandIn::LiveTargetCount() - before, madeByOne) << row.name;
+
+        Mtl* made = node->GetMtl();
+        ASSERT_TRUE(IsVrn3Named(made, "twice")) << row.name;
+        if (row.sharesMap) {
+            Texmap* map = made->GetSubTexmap(VRN3_MTL_SLOT_REFLECTION);
+            ASSERT_NE(map, nullptr) << row.name;
+            EXPECT_EQ(map->ClassID(), Vrn3ReflectionMap::CLASS_ID) << row.name;
+        }
+        EXPECT_EQ(StandIn::ProgressUpdates(), (std::vector<int>{50, 100})) << row.name;
+        std::vector<CStr> records = theHold.UndoStepDescriptions(0);
+        EXPECT_EQ(std::count(records.begin(), records.end(), CStr("Reference change")), 1)
+            << row.name;
+
+        ASSERT_EQ(theHold.NumUndoSteps(), steps + 1) << row.name;
+        ASSERT_TRUE(theHold.Undo()) << row.name;
+        EXPECT_EQ(node->GetMtl(), twice) << row.name;
+        EXPECT_EQ(ListBox(panel), lines) << row.name;
+        ASSERT_TRUE(theHold.Redo()) << row.name;
+        EXPECT_EQ(node->GetMtl(), made) << row.name;
+        EXPECT_TRUE(ListBox(panel).empty()) << row.name;
+        Close();
+    }
+}
+
 TEST_F(MtlConverterTest, ClearingOutsideAHoldLeavesNoRecord) {
     StdMtl* m = Scene::Standard("target");
     HWND panel = Open();
@@ -592,6 +735,38 @@ TEST_F(MtlConverterWithoutVarnel3, ShowsTheNotLoadedPageAndKeepsTheOptions) {
     EXPECT_EQ(optionStates[0].state, 0);
     EXPECT_EQ(optionStates[1].state, 1);
     EXPECT_EQ(theMtlConverter.hPanel, nullptr);
+}
+
+// A Varnel 3 plug-in of another make: its material has the class ID but not
+// the zone list that conversions work through.
+class Vrn3MtlWithoutZoneList : public Vrn3Mtl {
+public:
+    using Vrn3Mtl::GetInterface;
+    BaseInterface* GetInterface(Interface_ID id) override {
+        return id == VRN3_ZONE_LIST_INTERFACE_ID ? nullptr : Vrn3Mtl::GetInterface(id);
+    }
+};
+
+class MtlConverterWithAnotherVarnel3 : public MtlConverterTest {
+protected:
+    void RegisterClasses() override {
+        RegisterHostMaterials();
+        StandIn::RegisterClassDesc(&otherMtlDesc);
+    }
+    OutsideClassDesc<Vrn3MtlWithoutZoneList> otherMtlDesc{"Varnel 3 Material", MATERIAL_CLASS_ID,
+                                                          Vrn3Mtl::CLASS_ID};
+};
+
+TEST_F(MtlConverterWithAnotherVarnel3, CountsAsNotLoadedAndKeepsNoProbe) {
+    int live = StandIn::LiveTargetCount();
+    EXPECT_FALSE(IsVarnel3Available());
+    EXPECT_EQ(StandIn::LiveTargetCount(), live) << "the probe material is not kept";
+
+    HWND panel = Open();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(theMtlConverter.notLoaded, 1);
+    EXPECT_EQ(DialogDriver::ItemText(panel, IDC_MESSAGE), "Varnel 3 is not loaded.");
+    EXPECT_EQ(StandIn::LiveTargetCount(), live);
 }
 
 }  // namespace
