@@ -131,7 +131,8 @@ TEST_F(ParamBlockTest, WrongTypeUnknownIdAndBadIndexAreRefused) {
          "out of range"},
         {"negative table index", [](IParamBlock2* b) { return b->SetValue(10, 0, 2, -1); },
          "out of range"},
-        {"map into material", [](IParamBlock2* b) { return b->SetValue(5, 0, (Mtl*)Scene::Standard()); },
+        {"map into material",
+         [](IParamBlock2* b) { return b->SetValue(5, 0, (Mtl*)Scene::Standard()); },
          "does not fit"},
     };
     for (const Case& c : cases) {
@@ -141,6 +142,7 @@ TEST_F(ParamBlockTest, WrongTypeUnknownIdAndBadIndexAreRefused) {
     EXPECT_EQ(pb->GetInt(1), 4);
     EXPECT_EQ(pb->GetInt(10, 0, 2), 9);
     owner->DeleteThis();
+    ExpectStragglersAtTeardown(1);  // the material that the map parameter refused
 }
 
 TEST_F(ParamBlockTest, TablesGrowWithDefaultsAndShrinkLettingObjectsGo) {
@@ -194,9 +196,12 @@ TEST_F(ParamBlockTest, AnimatedParameterReadsAndWritesThroughItsController) {
     ci->keys[0] = 1e30f;
     EXPECT_EQ(pb->GetInt(1), INT_MAX);
 
-    // Not animatable: refused.
-    EXPECT_FALSE(pb->SetController(3, 0, new KeyedFloat, TRUE));
+    // Not animatable: refused, and left to the caller.
+    KeyedFloat* refused = new KeyedFloat;
+    EXPECT_FALSE(pb->SetController(3, 0, refused, TRUE));
     EXPECT_TRUE(TookDiagnostic("cannot be animated"));
+    EXPECT_FALSE(refused->HasDependents());
+    refused->DeleteThis();
     owner->DeleteThis();
     EXPECT_FALSE(StandIn::IsLive(c));
 }

@@ -51,6 +51,7 @@ TEST_F(ReferenceTest, DependentsFollowEveryReferenceChange) {
     EXPECT_EQ(Dependents(a), (std::vector<ReferenceMaker*>{multi}));
     EXPECT_EQ(node->GetMtl(), b);
     EXPECT_STREQ(StandIn::CheckReferenceIntegrity().data(), "");
+    multi->DeleteThis();
 }
 
 TEST_F(ReferenceTest, UnreferencedOldTargetIsDeletedOnlyWithDelOld) {
@@ -103,8 +104,11 @@ TEST_F(ReferenceTest, LoopsAreRefused) {
 
 TEST_F(ReferenceTest, SlotOutOfRangeOrRejectedObjectChangesNothing) {
     INode* node = Scene::Node(nullptr);
-    EXPECT_EQ(node->ReplaceReference(7, Scene::Standard()), REF_FAIL);
+    Mtl* refused = Scene::Standard();
+    EXPECT_EQ(node->ReplaceReference(7, refused), REF_FAIL);
     EXPECT_TRUE(TookDiagnostic("out of range"));
+    EXPECT_FALSE(refused->HasDependents());
+    refused->DeleteThis();
 
     // A node's material slot takes materials only.
     INode* other = Scene::Node(nullptr);
