@@ -1,5 +1,6 @@
 // The reference system as the plug-in relies on it: slots and dependents in
 // step, ownership through references, loop refusal, deletion.
+#include <string>
 #include <vector>
 
 #include "HostTest.h"
@@ -185,6 +186,53 @@ TEST_F(ReferenceTest, OldGenerationsWalkOfDependentsEndsAtTheFirstEmptyEntry) {
     first.ReplaceReference(0, nullptr, FALSE);
     third.ReplaceReference(0, nullptr, FALSE);
     fourth.ReplaceReference(0, nullptr, TRUE);
+}
+
+TEST_F(ReferenceTest, IntegrityCheckCatchesAMakerThatBypassesTheHost) {
+    // What a careless plug-in (or a host bug) could do; each case is mended
+    // afterwards, so the check at teardown sees the scene in step again.
+    struct Case {
+        const char* what;
+        void (*spoil)(Holder&, Mtl*);
+        void (*mend)(Holder&, Mtl*);
+        const char* problem;
+    } cases[] = {
+        {"a slot written directly", [](Holder& h, Mtl* m) { h.slots[0] = m; },
+         [](Holder& h, Mtl*) { h.slots[0] = nullptr; }, "slots and host record disagree"},
+        {"a slot emptied directly",
+         [](Holder& h, Mtl* m) {
+             h.ReplaceReference(0, m);
+             h.slots[0] = nullptr;
+         },
+         [](Holder& h, Mtl* m) {
+             h.slots[0] = m;
+             h.ReplaceReference(0, nullptr, FALSE);
+         },
+         "a reference that no slot shows"},
+        {"a dependent missing from the target's list",
+         [](Holder& h, Mtl* m) {
+             h.ReplaceReference(0, m);
+             for (RefListItem* item = m->GetRefList().FirstItem(); item; item = item->next)
+                 if (item->maker == &h) item->maker = nullptr;
+         },
+         [](Holder& h, Mtl* m) {
+             for (RefListItem* item = m->GetRefList().FirstItem(); item; item = item->next)
+                 if (!item->maker) item->maker = &h;
+             h.ReplaceReference(0, nullptr, FALSE);
+         },
+         "dependents out of step"},
+    };
+    for (const Case& c : cases) {
+        Mtl* m = Scene::Standard("m");
+        Scene::Node(m);
+        Holder holder(1);
+        ASSERT_STREQ(StandIn::CheckReferenceIntegrity().data(), "") << c.what;
+        c.spoil(holder, m);
+        std::string problem = StandIn::CheckReferenceIntegrity().data();
+        EXPECT_NE(problem.find(c.problem), std::string::npos) << c.what << ": " << problem;
+        c.mend(holder, m);
+        EXPECT_STREQ(StandIn::CheckReferenceIntegrity().data(), "") << c.what;
+    }
 }
 
 TEST_F(ReferenceTest, MakerDestroyedWithoutDeleteThisStillLetsGo) {
