@@ -153,6 +153,14 @@ protected:
     // record when the hold is recording.
     RefResult SetSlot(int which, RefTargetHandle newtarg, BOOL delOld, bool record);
 
+    // Host internals for undo records: a key that keeps naming slot which
+    // while the maker's other slots come and go (a parameter block's table
+    // that changes length moves every slot after it), and the slot that a key
+    // names now, or -1 when that slot is gone. Most makers' slots never move.
+    typedef long long SlotKey;
+    virtual SlotKey KeyOfSlot(int which) { return which; }
+    virtual int SlotOfKey(SlotKey key) { return static_cast<int>(key); }
+
 private:
     friend class ReferenceTarget;
     friend class RefChangeRestore;

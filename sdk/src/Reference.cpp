@@ -128,7 +128,7 @@ ReferenceTarget* CloneRefHierarchy(ReferenceTarget* rt) {
 class RefChangeRestore : public RestoreObj {
 public:
     RefChangeRestore(ReferenceMaker* m, int which, ReferenceTarget* o, ReferenceTarget* n)
-        : maker(m), slot(which), oldTarg(o), newTarg(n) {
+        : maker(m), key(m->KeyOfSlot(which)), oldTarg(o), newTarg(n) {
         Pin(maker->IsRefTarget() ? static_cast<ReferenceTarget*>(maker) : nullptr);
         Pin(oldTarg);
         Pin(newTarg);
@@ -153,11 +153,17 @@ private:
             return;
         }
         if (maker->IsRefTarget() && static_cast<ReferenceTarget*>(maker)->IsDeleted()) return;
+        int slot = maker->SlotOfKey(key);
+        if (slot < 0) {
+            Report("undo: the slot of a recorded reference change of %s is gone",
+                   Describe(maker).data());
+            return;
+        }
         maker->SetSlot(slot, t, TRUE, false);
     }
 
     ReferenceMaker* maker;
-    int slot;
+    ReferenceMaker::SlotKey key;  // the slot, by a name that survives table resizes
     ReferenceTarget* oldTarg;
     ReferenceTarget* newTarg;
     std::vector<ReferenceTarget*> pinned;

@@ -102,4 +102,44 @@ TEST_F(ObjectListTest, ZoneListChangesUndoAndRedoWithTheirLength) {
     }
 }
 
+TEST_F(ObjectListTest, StrokeListChangesUndoWithTheZonesSwitchTable) {
+    struct Case {
+        const char* what;
+        int strokes;
+    } cases[] = {{"grow to three", 3}, {"shrink to none", 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Vrn3Zone* zone = new Vrn3Zone;
+        Vrn3Mtl* mtl = static_cast<Vrn3Mtl*>(Scene::Vrn3("m"));
+        SetList(mtl, Vrn3Mtl::ZONE_LIST_INTERFACE_ID, 1, {zone});
+        Scene::Node(mtl);
+        IParamBlock2* pb = zone->GetParamBlock(0);
+        Objects before = ListOf(zone->Strokes());
+        ASSERT_EQ(before.size(), 1u);
+        ASSERT_EQ(pb->Count(9), 1);
+        pb->SetValue(9, 0, 0, 0);
+        Objects after;
+        for (int i = 0; i < c.strokes; ++i) after.push_back(i == 0 ? before[0] : new Vrn3Stroke);
+
+        theHold.Begin();
+        SetList(zone, Vrn3Zone::STROKE_LIST_INTERFACE_ID, 0, after);
+        theHold.Accept("Strokes");
+        EXPECT_EQ(ListOf(zone->Strokes()), after);
+        EXPECT_EQ(pb->Count(9), c.strokes);
+
+        ASSERT_TRUE(theHold.Undo());
+        EXPECT_EQ(ListOf(zone->Strokes()), before);
+        ASSERT_EQ(pb->Count(9), 1);
+        EXPECT_EQ(pb->GetInt(9, 0, 0), 0);
+        EXPECT_STREQ(StandIn::CheckReferenceIntegrity().data(), "");
+
+        ASSERT_TRUE(theHold.Redo());
+        EXPECT_EQ(ListOf(zone->Strokes()), after);
+        EXPECT_EQ(pb->Count(9), c.strokes);
+        EXPECT_STREQ(StandIn::CheckReferenceIntegrity().data(), "");
+        theHold.Reset();
+        for (const CStr& d : StandIn::TakeDiagnostics()) ADD_FAILURE() << d.data();
+    }
+}
+
 }  // namespace
