@@ -203,7 +203,9 @@ public:
 
     // Tells the dependents, clears their slots, drops its own references and
     // deletes the object. While an undo record needs it, the object is only
-    // detached and marked deleted; the memory goes with the record.
+    // detached and marked deleted; the memory goes with the record. Deleting
+    // a referenced object while holding is undoable: the slots cleared and the
+    // references dropped are recorded, and undo gives the object back whole.
     void DeleteThis() override;
     BOOL IsDeleted() const { return deleted; }
 
@@ -214,7 +216,9 @@ public:
 private:
     friend class ReferenceMaker;
     friend class DependentIterator;
+    friend class DeleteRestore;
     void Detach();
+    void DetachRecorded();
     bool ReachesUpTo(ReferenceTarget* t);
 
     RefList refList;

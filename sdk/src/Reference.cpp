@@ -373,13 +373,54 @@ void ReferenceTarget::Detach() {
     DropAllRefsUnrecorded();
 }
 
+// The last record of a deletion made while holding: undone first, it makes the
+// object usable again before the records put earlier give its slots back.
+class DeleteRestore : public RestoreObj {
+public:
+    explicit DeleteRestore(ReferenceTarget* t) : target(t) { target->HoldLock(); }
+    ~DeleteRestore() override {
+        if (StandIn::IsLive(target)) target->HoldUnlock();
+    }
+    void Restore(int) override { target->deleted = false; }
+    void Redo() override { target->deleted = true; }
+    CStr Description() override { return CStr("Delete"); }
+
+private:
+    ReferenceTarget* target;
+};
+
 void ReferenceTarget::DeleteThis() {
     if (deleted) {
         Report("%s deleted twice", Describe(this).data());
+        return;
+    }
+    if (theHold.Holding() && HasDependents()) {
+        DetachRecorded();
         return;
     }
     deleted = true;
     Detach();
     if (holdLocks > 0) return;  // the last record that needs it deletes it
     delete this;
+}
+
+void ReferenceTarget::DetachRecorded() {
+    NotifyDependents(FOREVER, PART_ALL, REFMSG_TARGET_DELETED, NOTIFY_ALL, FALSE);
+    // Every slot cleared is a recorded change: the records pin this object and
+    // what it referenced, so that undo finds both again.
+    std::vector<ReferenceMaker*> makers;
+    for (RefListItem* item = refList.first; item; item = item->next)
+        if (item->maker && std::find(makers.begin(), makers.end(), item->maker) == makers.end())
+            makers.push_back(item->maker);
+    for (ReferenceMaker* m : makers) {
+        if (!StandIn::IsLive(m)) continue;
+        for (int i = 0; i < m->NumRefs(); ++i)
+            if (m->GetReference(i) == this) m->SetSlot(i, nullptr, FALSE, true);
+    }
+    for (int i = NumRefs() - 1; i >= 0; --i)
+        if (i < NumRefs() && GetReference(i)) SetSlot(i, nullptr, TRUE, true);
+    theHold.Put(new DeleteRestore(this));
+    deleted = true;
+    // Whatever no slot showed is dropped for good, as when not holding.
+    Detach();
 }
