@@ -175,7 +175,9 @@ public:
     int NumRefs() override;
     RefTargetHandle GetReference(int i) override;
     void SetReference(int i, RefTargetHandle rtarg) override;
-    // Copies values; controllers are cloned, objects in parameters are shared.
+    // Copies values; controllers and the materials and maps in parameters are
+    // cloned (through remap, so an object reached twice is cloned once); nodes
+    // are shared, never cloned.
     RefTargetHandle Clone(RemapDir& remap) override;
 
 protected:

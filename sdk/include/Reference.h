@@ -26,8 +26,9 @@ typedef DWORD PartID;
 
 const RefMessage REFMSG_CHANGE = 0x000001;
 const RefMessage REFMSG_TARGET_DELETED = 0x000002;  // sent to dependents before a target goes
-const RefMessage REFMSG_REF_DELETED = 0x000003;     // sent to a target that lost a dependent
-const RefMessage REFMSG_REF_ADDED = 0x000004;       // sent to a target that gained a dependent
+// Defined for plug-ins that name them; the stand-in host never sends them.
+const RefMessage REFMSG_REF_DELETED = 0x000003;
+const RefMessage REFMSG_REF_ADDED = 0x000004;
 
 const PartID PART_ALL = 0xffffffff;
 const SClass_ID NOTIFY_ALL = 0xfffffff0;
@@ -212,6 +213,12 @@ public:
     // Host internals: undo records pin the targets they name.
     void HoldLock() { ++holdLocks; }
     void HoldUnlock();
+
+protected:
+    // Host internal: whether something other than references owns this object
+    // (a node belongs to its place in the scene tree), so that losing its last
+    // reference does not delete it.
+    virtual bool OwnedOutsideReferences() { return false; }
 
 private:
     friend class ReferenceMaker;

@@ -329,6 +329,7 @@ RefResult ReferenceTarget::NotifyDependents(Interval changeInt, PartID partID, R
 
 void ReferenceTarget::MaybeAutoDelete() {
     if (deleted || refList.Count() > 0) return;
+    if (Host().hostOwned.count(this) || OwnedOutsideReferences()) return;
     if (holdLocks > 0) {
         autoDeletePending = true;
         return;
@@ -345,7 +346,8 @@ void ReferenceTarget::HoldUnlock() {
     if (deleted) {
         delete this;
     } else if (autoDeletePending && refList.Count() == 0) {
-        DeleteThis();
+        autoDeletePending = false;
+        MaybeAutoDelete();
     }
 }
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "HostTest.h"
 #include "SceneBuilder.h"
@@ -452,6 +453,30 @@ TEST_F(ParamBlockTest, CloneCopiesValuesAndControllersAndSharesNodes) {
     EXPECT_NE(copy->GetMtl(4), m);
     other.DeleteAllRefs();
     owner->DeleteThis();
+
+    // A node in a parameter is the same node in the copy; a map beside it is copied.
+    BlockOwner* withNode = new BlockOwner(tableFirstBlock);
+    INode* node = Scene::Node(nullptr);
+    Texmap* map = Scene::Map("map");
+    withNode->pb->SetValue(2, 0, node);
+    withNode->pb->SetValue(0, 0, map, 0);
+    DefaultRemapDir nodeRemap(FALSE);
+    IParamBlock2* nodeCopy = static_cast<IParamBlock2*>(nodeRemap.CloneRef(withNode->pb));
+    ASSERT_NE(nodeCopy, nullptr);
+    BlockOwner otherWithNode(tableFirstBlock);
+    otherWithNode.ReplaceReference(0, nodeCopy);
+    nodeCopy->SetOwner(&otherWithNode);
+    EXPECT_EQ(nodeCopy->GetINode(2), node);
+    EXPECT_NE(nodeCopy->GetTexmap(0, 0, 0), nullptr);
+    EXPECT_NE(nodeCopy->GetTexmap(0, 0, 0), map);
+    std::vector<ReferenceMaker*> users;
+    DependentIterator it(node);
+    while (ReferenceMaker* u = it.Next()) users.push_back(u);
+    EXPECT_EQ(users, (std::vector<ReferenceMaker*>{withNode->pb, nodeCopy}));
+    otherWithNode.DeleteAllRefs();
+    withNode->DeleteThis();
+    EXPECT_TRUE(StandIn::IsLive(node));
+    EXPECT_FALSE(node->HasDependents());
 }
 
 }  // namespace

@@ -78,6 +78,21 @@ TEST_F(ReferenceTest, UnreferencedOldTargetIsDeletedOnlyWithDelOld) {
     EXPECT_EQ(node->GetMtl(), kept);
 }
 
+TEST_F(ReferenceTest, SceneNodesOutliveTheirLastReference) {
+    // The scene tree owns its nodes: a holder letting go deletes none of them.
+    INode* root = ip->GetRootNode();
+    INode* node = Scene::Node(nullptr);
+    INode* child = Scene::Node(nullptr, node);
+    for (INode* n : {node, child, root}) {
+        Holder holder(1);
+        holder.ReplaceReference(0, n);
+        holder.ReplaceReference(0, nullptr, TRUE);
+        EXPECT_TRUE(StandIn::IsLive(n)) << n->GetName();
+    }
+    EXPECT_EQ(child->GetParentNode(), node);
+    EXPECT_EQ(node->GetParentNode(), root);
+}
+
 TEST_F(ReferenceTest, OwnedObjectsGoWithTheirOwner) {
     MultiMtl* multi = Scene::Multi(2);
     Mtl* sub = Scene::Standard("sub");
