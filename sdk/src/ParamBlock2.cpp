@@ -709,8 +709,8 @@ void IParamBlock2::ResetAll(BOOL updateUI, BOOL callSetHandlers) {
     auto same = [](const std::vector<Entry>& a, const std::vector<Entry>& b) {
         if (a.size() != b.size()) return false;
         for (size_t e = 0; e < a.size(); ++e)
-            if (a[e].f != b[e].f || a[e].i != b[e].i || !(a[e].p == b[e].p) || !(a[e].s == b[e].s) ||
-                a[e].r != b[e].r || a[e].ctrl != b[e].ctrl)
+            if (a[e].f != b[e].f || a[e].i != b[e].i || !(a[e].p == b[e].p) ||
+                !(a[e].s == b[e].s) || a[e].r != b[e].r || a[e].ctrl != b[e].ctrl)
                 return false;
         return true;
     };

@@ -283,52 +283,70 @@ struct ResetRow {
 };
 
 const ResetRow resetRows[] = {
-    {"a float", [](IParamBlock2* b) -> ReferenceTarget* {
+    {"a float",
+     [](IParamBlock2* b) -> ReferenceTarget* {
          b->SetValue(0, 0, 2.5f);
          return nullptr;
-     }, false},
-    {"an int and a bool", [](IParamBlock2* b) -> ReferenceTarget* {
+     },
+     false},
+    {"an int and a bool",
+     [](IParamBlock2* b) -> ReferenceTarget* {
          b->SetValue(1, 0, 8);
          b->SetValue(30, 0, TRUE);
          return nullptr;
-     }, false},
-    {"a colour and a string", [](IParamBlock2* b) -> ReferenceTarget* {
+     },
+     false},
+    {"a colour and a string",
+     [](IParamBlock2* b) -> ReferenceTarget* {
          b->SetValue(2, 0, Color(1, 0, 0));
          b->SetValue(3, 0, "other");
          return nullptr;
-     }, false},
-    {"a table grown", [](IParamBlock2* b) -> ReferenceTarget* {
+     },
+     false},
+    {"a table grown",
+     [](IParamBlock2* b) -> ReferenceTarget* {
          b->SetCount(10, 5);
          b->SetValue(10, 0, 1, 4);
          return nullptr;
-     }, false},
-    {"a table shrunk", [](IParamBlock2* b) -> ReferenceTarget* {
+     },
+     false},
+    {"a table shrunk",
+     [](IParamBlock2* b) -> ReferenceTarget* {
          b->SetCount(10, 1);
          return nullptr;
-     }, false},
-    {"an object only the block holds", [](IParamBlock2* b) -> ReferenceTarget* {
+     },
+     false},
+    {"an object only the block holds",
+     [](IParamBlock2* b) -> ReferenceTarget* {
          Mtl* m = Scene::Standard("only here");
          b->SetValue(4, 0, m);
          return m;
-     }, true},
-    {"an object a node holds too", [](IParamBlock2* b) -> ReferenceTarget* {
+     },
+     true},
+    {"an object a node holds too",
+     [](IParamBlock2* b) -> ReferenceTarget* {
          Mtl* m = Scene::Standard("shown");
          Scene::Node(m);
          b->SetValue(4, 0, m);
          return m;
-     }, false},
-    {"an object beyond a table's first length", [](IParamBlock2* b) -> ReferenceTarget* {
+     },
+     false},
+    {"an object beyond a table's first length",
+     [](IParamBlock2* b) -> ReferenceTarget* {
          Mtl* m = Scene::Standard("in table");
          b->SetCount(11, 4);
          b->SetValue(11, 0, m, 3);
          return m;
-     }, true},
-    {"a controller", [](IParamBlock2* b) -> ReferenceTarget* {
+     },
+     true},
+    {"a controller",
+     [](IParamBlock2* b) -> ReferenceTarget* {
          KeyedFloat* c = new KeyedFloat;
          c->keys[0] = 3.0f;
          b->SetController(0, 0, c, FALSE);
          return c;
-     }, true},
+     },
+     true},
 };
 
 TEST_F(ParamBlockTest, ResetAllBringsEveryParameterBackAndUndoesAsOne) {
