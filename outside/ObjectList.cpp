@@ -1,5 +1,6 @@
 #include "ObjectList.h"
 
+#include "Hold.h"
 #include "StandIn.h"
 
 using StandIn::Report;
@@ -15,9 +16,52 @@ void ObjectList::SetRef(int refIndex, ReferenceTarget* t) {
     if (Owns(refIndex)) items[static_cast<size_t>(refIndex - first)] = t;
 }
 
+// Undo record of a change of an object list: the list before and after. It
+// pins the owner and every object in either list, so an object that leaves the
+// list survives for undo and one that joins it survives for redo.
+class ObjectListRestore : public RestoreObj {
+public:
+    ObjectListRestore(ObjectList& l, std::vector<ReferenceTarget*> b,
+                      std::vector<ReferenceTarget*> a)
+        : list(l), owner(l.owner), before(std::move(b)), after(std::move(a)) {
+        if (owner->IsRefTarget()) Pin(static_cast<ReferenceTarget*>(owner));
+        for (ReferenceTarget* t : before) Pin(t);
+        for (ReferenceTarget* t : after) Pin(t);
+    }
+    ~ObjectListRestore() override {
+        for (ReferenceTarget* t : pinned)
+            if (StandIn::IsLive(t)) t->HoldUnlock();
+    }
+    void Restore(int) override { Apply(before); }
+    void Redo() override { Apply(after); }
+    CStr Description() override { return CStr("Object list"); }
+
+private:
+    void Pin(ReferenceTarget* t) {
+        if (!t) return;
+        t->HoldLock();
+        pinned.push_back(t);
+    }
+    void Apply(const std::vector<ReferenceTarget*>& l) {
+        // The list lives inside its owner: touch it only while the owner does.
+        if (!StandIn::IsLive(owner)) {
+            Report("undo: the owner of a recorded object list is gone");
+            return;
+        }
+        if (owner->IsRefTarget() && static_cast<ReferenceTarget*>(owner)->IsDeleted()) return;
+        list.Apply(l);
+    }
+
+    ObjectList& list;
+    ReferenceMaker* owner;
+    std::vector<ReferenceTarget*> before, after;
+    std::vector<ReferenceTarget*> pinned;
+};
+
 void ObjectList::Append(ReferenceTarget* t) {
-    items.push_back(nullptr);
-    owner->ReplaceReference(EndRef() - 1, t);
+    std::vector<ReferenceTarget*> after = items;
+    after.push_back(t);
+    Change(after);
 }
 
 bool ObjectList::Replace(const Tab<ReferenceTarget*>& l) {
@@ -27,16 +71,39 @@ bool ObjectList::Replace(const Tab<ReferenceTarget*>& l) {
             return false;
         }
     }
+    std::vector<ReferenceTarget*> after;
+    for (int i = 0; i < l.Count(); ++i) after.push_back(l[i]);
+    Change(after);
+    return true;
+}
+
+void ObjectList::Change(const std::vector<ReferenceTarget*>& after) {
+    if (after == items) return;
+    if (!theHold.Holding()) {
+        Apply(after);
+        return;
+    }
+    // The record is put (pinning both lists) before the list changes, and the
+    // slot changes inside are not recorded one by one: a slot index means
+    // nothing once the list has another length.
+    theHold.Put(new ObjectListRestore(*this, items, after));
+    theHold.Suspend();
+    Apply(after);
+    theHold.Resume();
+}
+
+void ObjectList::Apply(const std::vector<ReferenceTarget*>& l) {
     std::vector<ReferenceTarget*> old = items;
+    int n = static_cast<int>(l.size());
     // Take the new objects before letting the old ones go, so that an object in
     // both lists is never deleted on the way.
-    if (l.Count() > Count()) items.resize(static_cast<size_t>(l.Count()), nullptr);
-    for (int i = 0; i < l.Count(); ++i) owner->ReplaceReference(first + i, l[i], FALSE);
-    for (int i = Count() - 1; i >= l.Count(); --i) owner->ReplaceReference(first + i, nullptr, FALSE);
-    items.resize(static_cast<size_t>(l.Count()));
+    if (n > Count()) items.resize(l.size(), nullptr);
+    for (int i = 0; i < n; ++i)
+        owner->ReplaceReference(first + i, l[static_cast<size_t>(i)], FALSE);
+    for (int i = Count() - 1; i >= n; --i) owner->ReplaceReference(first + i, nullptr, FALSE);
+    items.resize(l.size());
     for (ReferenceTarget* t : old)
         if (t && StandIn::IsLive(t)) t->MaybeAutoDelete();
-    return true;
 }
 
 FPStatus ObjectListInterface::Invoke(FunctionID fid, FPValue& result, FPParams* p) {

@@ -16,18 +16,27 @@ public:
     int Count() const { return static_cast<int>(items.size()); }
     ReferenceTarget* Get(int i) const;
     // Makes the list exactly l, in order. Objects that drop out and are not
-    // referenced elsewhere are deleted.
+    // referenced elsewhere are deleted. While holding, the change (its length
+    // included) is one undo record.
     bool Replace(const Tab<ReferenceTarget*>& l);
-    // Appends without touching the rest (used while building defaults).
+    // Appends without touching the rest (used while building defaults);
+    // recorded like Replace.
     void Append(ReferenceTarget* t);
 
     // Slot plumbing for the owner's NumRefs / GetReference / SetReference.
     int EndRef() const { return first + Count(); }
     bool Owns(int refIndex) const { return refIndex >= first && refIndex < EndRef(); }
-    ReferenceTarget* GetRef(int refIndex) const { return items[static_cast<size_t>(refIndex - first)]; }
+    ReferenceTarget* GetRef(int refIndex) const {
+        return items[static_cast<size_t>(refIndex - first)];
+    }
     void SetRef(int refIndex, ReferenceTarget* t);
 
 private:
+    friend class ObjectListRestore;
+    void Change(const std::vector<ReferenceTarget*>& after);
+    // Makes the list exactly l without recording; the undo record's own way in.
+    void Apply(const std::vector<ReferenceTarget*>& l);
+
     ReferenceMaker* owner;
     int first;
     Class_ID accepted;

@@ -40,6 +40,10 @@ public:
     }
     void DeleteThis() override;
 
+protected:
+    // A node in the scene tree stays when a parameter or holder lets it go.
+    bool OwnedOutsideReferences() override { return parent != nullptr; }
+
 private:
     void DetachFromParent();
 

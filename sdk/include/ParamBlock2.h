@@ -124,7 +124,9 @@ public:
     // The parameter's type, or -1 when the block has no such parameter.
     ParamType2 GetParameterType(ParamID id) const;
 
-    // Tables: number of entries, and a new number (new entries take the default).
+    // Tables: number of entries, and a new number (new entries take the
+    // default; objects and controllers of entries cut off are let go). While
+    // holding, a new number is undoable, the entries cut off included.
     int Count(ParamID id) const;
     int SetCount(ParamID id, int n);
 
@@ -166,18 +168,28 @@ public:
     Control* GetController(ParamID id, int tabIndex = 0);
     BOOL SetController(ParamID id, int tabIndex, Control* c, BOOL preserveFrame0Value = TRUE);
 
-    // Every parameter back to its default, tables to their initial count.
+    // Every parameter back to its default, tables to their initial count;
+    // objects and controllers are let go. Undoable while holding.
     void ResetAll(BOOL updateUI = TRUE, BOOL callSetHandlers = TRUE);
 
     int NumRefs() override;
     RefTargetHandle GetReference(int i) override;
     void SetReference(int i, RefTargetHandle rtarg) override;
-    // Copies values; controllers are cloned, objects in parameters are shared.
+    // Copies values; controllers and the materials and maps in parameters are
+    // cloned (through remap, so an object reached twice is cloned once); nodes
+    // are shared, never cloned.
     RefTargetHandle Clone(RemapDir& remap) override;
+
+protected:
+    // A slot is named by its parameter, entry and kind, so that undo records
+    // still find it after a table before it changed length.
+    SlotKey KeyOfSlot(int which) override;
+    int SlotOfKey(SlotKey key) override;
 
 private:
     friend SDKAPI IParamBlock2* CreateParameterBlock2(ParamBlockDesc2* pdesc, ReferenceMaker* owner);
     friend class ParamValueRestore;
+    friend class ParamTablesRestore;
     IParamBlock2(ParamBlockDesc2* pdesc, ReferenceMaker* owner);
 
     struct Entry {
@@ -190,6 +202,10 @@ private:
     };
     struct Param {
         std::vector<Entry> entries;
+    };
+    struct EntriesChange {
+        int param;
+        std::vector<Entry> before, after;
     };
     struct Slot {
         int param;
@@ -205,8 +221,13 @@ private:
     bool SlotOf(int refIndex, Slot& slot);
     int FirstRefOf(int param);
     int RefIndexOf(int param, int entry, bool controller);
-    void ClearRefsOf(int param, int fromEntry);
-    void ResetParam(int param);
+    // Makes the entries of param exactly want (values, length, objects and
+    // controllers), unrecorded; what drops out and nothing else references
+    // goes, unless an undo record needs it.
+    void ApplyEntries(int param, const std::vector<Entry>& want);
+    // Puts the changes into the hold as one record (when holding), then
+    // makes them.
+    void ChangeEntries(std::vector<EntriesChange> changes);
     BOOL SetPlain(const char* op, ParamID id, TimeValue t, int tabIndex, Kind kind,
                   const Entry& value);
     BOOL GetPlain(const char* op, ParamID id, TimeValue t, int tabIndex, Kind kind, Entry& out,

@@ -26,8 +26,9 @@ typedef DWORD PartID;
 
 const RefMessage REFMSG_CHANGE = 0x000001;
 const RefMessage REFMSG_TARGET_DELETED = 0x000002;  // sent to dependents before a target goes
-const RefMessage REFMSG_REF_DELETED = 0x000003;     // sent to a target that lost a dependent
-const RefMessage REFMSG_REF_ADDED = 0x000004;       // sent to a target that gained a dependent
+// Defined for plug-ins that name them; the stand-in host never sends them.
+const RefMessage REFMSG_REF_DELETED = 0x000003;
+const RefMessage REFMSG_REF_ADDED = 0x000004;
 
 const PartID PART_ALL = 0xffffffff;
 const SClass_ID NOTIFY_ALL = 0xfffffff0;
@@ -153,6 +154,14 @@ protected:
     // record when the hold is recording.
     RefResult SetSlot(int which, RefTargetHandle newtarg, BOOL delOld, bool record);
 
+    // Host internals for undo records: a key that keeps naming slot which
+    // while the maker's other slots come and go (a parameter block's table
+    // that changes length moves every slot after it), and the slot that a key
+    // names now, or -1 when that slot is gone. Most makers' slots never move.
+    typedef long long SlotKey;
+    virtual SlotKey KeyOfSlot(int which) { return which; }
+    virtual int SlotOfKey(SlotKey key) { return static_cast<int>(key); }
+
 private:
     friend class ReferenceTarget;
     friend class RefChangeRestore;
@@ -195,7 +204,9 @@ public:
 
     // Tells the dependents, clears their slots, drops its own references and
     // deletes the object. While an undo record needs it, the object is only
-    // detached and marked deleted; the memory goes with the record.
+    // detached and marked deleted; the memory goes with the record. Deleting
+    // a referenced object while holding is undoable: the slots cleared and the
+    // references dropped are recorded, and undo gives the object back whole.
     void DeleteThis() override;
     BOOL IsDeleted() const { return deleted; }
 
@@ -203,10 +214,18 @@ public:
     void HoldLock() { ++holdLocks; }
     void HoldUnlock();
 
+protected:
+    // Host internal: whether something other than references owns this object
+    // (a node belongs to its place in the scene tree), so that losing its last
+    // reference does not delete it.
+    virtual bool OwnedOutsideReferences() { return false; }
+
 private:
     friend class ReferenceMaker;
     friend class DependentIterator;
+    friend class DeleteRestore;
     void Detach();
+    void DetachRecorded();
     bool ReachesUpTo(ReferenceTarget* t);
 
     RefList refList;

@@ -27,7 +27,9 @@ SDKAPI int NumClassDescs();
 // Deletes every object that the scene, the editor and the undo steps held, then
 // every other reference target still alive, and answers how many of those
 // stragglers there were (objects that nothing owned: leaks of the caller).
-SDKAPI int ResetHost();
+// Only the roots count: what a straggler owns goes with it. With stragglers
+// given, a description of each is appended there.
+SDKAPI int ResetHost(std::vector<CStr>* stragglers = nullptr);
 
 // Reference targets alive now (the host's own internal makers excluded).
 SDKAPI int LiveTargetCount();

@@ -213,7 +213,7 @@ Interface7* GetCOREInterface7() { return &Core(); }
 
 namespace StandIn {
 
-int ResetHost() {
+int ResetHost(std::vector<CStr>* described) {
     // Like the host's own reset, modules hear of it first.
     BroadcastNotification(NOTIFY_SYSTEM_PRE_RESET);
     theHold.Reset();
@@ -222,19 +222,41 @@ int ResetHost() {
     Host().classes.clear();
     while (macroRecorder && !macroRecorder->Enabled()) macroRecorder->Enable();
     int stragglers = 0;
+    // Roots first (targets that nothing references), so that what a straggler
+    // owns goes with it and is not counted on its own.
     for (;;) {
-        ReferenceTarget* left = nullptr;
+        std::vector<ReferenceTarget*> left;
         for (const ReferenceMaker* m : Host().liveMakers) {
             ReferenceMaker* mm = const_cast<ReferenceMaker*>(m);
             if (mm->IsRefTarget() && !Host().hostOwned.count(m) &&
-                !static_cast<ReferenceTarget*>(mm)->IsDeleted()) {
-                left = static_cast<ReferenceTarget*>(mm);
+                !static_cast<ReferenceTarget*>(mm)->IsDeleted())
+                left.push_back(static_cast<ReferenceTarget*>(mm));
+        }
+        if (left.empty()) break;
+        bool deletedAny = false;
+        for (ReferenceTarget* t : left) {
+            if (!IsLive(t) || t->IsDeleted() || t->HasDependents()) continue;
+            ++stragglers;
+            if (described) described->push_back(Describe(t));
+            t->DeleteThis();
+            deletedAny = true;
+        }
+        if (deletedAny) continue;
+        // Every target left is referenced: take one that only plain makers
+        // (a plug-in's holders, not targets themselves) reference.
+        ReferenceTarget* root = left.front();
+        for (ReferenceTarget* t : left) {
+            bool underTarget = false;
+            DependentIterator it(t);
+            while (ReferenceMaker* m = it.Next()) underTarget = underTarget || m->IsRefTarget();
+            if (!underTarget) {
+                root = t;
                 break;
             }
         }
-        if (!left) break;
         ++stragglers;
-        left->DeleteThis();
+        if (described) described->push_back(Describe(root));
+        root->DeleteThis();
     }
     return stragglers;
 }

@@ -152,6 +152,46 @@ private:
     IParamBlock2::Entry newValue;
 };
 
+// Entries of parameters changed as a whole while holding (a table's new
+// length, a reset): the entries before and after, with every object and
+// controller in either pinned, so that what drops out comes back on undo.
+class ParamTablesRestore : public RestoreObj {
+public:
+    ParamTablesRestore(IParamBlock2* b, std::vector<IParamBlock2::EntriesChange> c)
+        : pb(b), changes(std::move(c)) {
+        Pin(pb);
+        for (const auto& change : changes) {
+            for (const auto& e : change.before) Pin(e.r), Pin(e.ctrl);
+            for (const auto& e : change.after) Pin(e.r), Pin(e.ctrl);
+        }
+    }
+    ~ParamTablesRestore() override {
+        for (ReferenceTarget* t : pinned)
+            if (StandIn::IsLive(t)) t->HoldUnlock();
+    }
+    void Restore(int) override {
+        if (pb->IsDeleted()) return;
+        for (auto it = changes.rbegin(); it != changes.rend(); ++it)
+            pb->ApplyEntries(it->param, it->before);
+    }
+    void Redo() override {
+        if (pb->IsDeleted()) return;
+        for (const auto& change : changes) pb->ApplyEntries(change.param, change.after);
+    }
+    CStr Description() override { return CStr("Parameter tables"); }
+
+private:
+    void Pin(ReferenceTarget* t) {
+        if (!t) return;
+        t->HoldLock();
+        pinned.push_back(t);
+    }
+
+    IParamBlock2* pb;
+    std::vector<IParamBlock2::EntriesChange> changes;
+    std::vector<ReferenceTarget*> pinned;
+};
+
 // ------------------------------------------------------------------ block
 
 IParamBlock2* CreateParameterBlock2(ParamBlockDesc2* pdesc, ReferenceMaker* owner) {
@@ -239,20 +279,47 @@ int IParamBlock2::SetCount(ParamID id, int n) {
         Report("SetCount(%d): negative count for parameter %d of block %d", n, id, ID());
         return static_cast<int>(entries.size());
     }
-    if (theHold.Holding())
-        Report("SetCount: table counts are not undoable here (parameter %d of block %d)", id, ID());
-    if (n < static_cast<int>(entries.size())) ClearRefsOf(p, n);
-    entries.resize(static_cast<size_t>(n), DefaultEntry(desc->ParamDefAt(p)));
+    if (n == static_cast<int>(entries.size())) return n;
+    EntriesChange change{p, entries, entries};
+    change.after.resize(static_cast<size_t>(n), DefaultEntry(desc->ParamDefAt(p)));
+    ChangeEntries({change});
     return n;
 }
 
-// Drops the objects and controllers of entries from fromEntry on, last first.
-void IParamBlock2::ClearRefsOf(int param, int fromEntry) {
+void IParamBlock2::ChangeEntries(std::vector<EntriesChange> changes) {
+    if (changes.empty()) return;
+    // The record is put (pinning what drops out) before anything changes.
+    if (theHold.Holding()) theHold.Put(new ParamTablesRestore(this, changes));
+    for (const EntriesChange& c : changes) ApplyEntries(c.param, c.after);
+}
+
+void IParamBlock2::ApplyEntries(int param, const std::vector<Entry>& want) {
     auto& entries = params[static_cast<size_t>(param)].entries;
-    for (int e = static_cast<int>(entries.size()) - 1; e >= fromEntry; --e) {
-        if (entries[static_cast<size_t>(e)].ctrl) SetSlot(RefIndexOf(param, e, true), nullptr, TRUE, false);
-        if (entries[static_cast<size_t>(e)].r) SetSlot(RefIndexOf(param, e, false), nullptr, TRUE, false);
+    std::vector<ReferenceTarget*> dropped;
+    auto setRef = [&](int e, bool controller, ReferenceTarget* t) {
+        Entry& have = entries[static_cast<size_t>(e)];
+        ReferenceTarget* old = controller ? static_cast<ReferenceTarget*>(have.ctrl) : have.r;
+        if (old == t) return;
+        if (SetSlot(RefIndexOf(param, e, controller), t, FALSE, false) == REF_SUCCEED && old)
+            dropped.push_back(old);
+    };
+    // Entries cut off let go while their slots still exist, last first.
+    for (int e = static_cast<int>(entries.size()) - 1; e >= static_cast<int>(want.size()); --e) {
+        setRef(e, true, nullptr);
+        setRef(e, false, nullptr);
     }
+    entries.resize(want.size());
+    for (size_t e = 0; e < want.size(); ++e) {
+        Entry& have = entries[e];
+        have.f = want[e].f;
+        have.i = want[e].i;
+        have.p = want[e].p;
+        have.s = want[e].s;
+        setRef(static_cast<int>(e), false, want[e].r);
+        setRef(static_cast<int>(e), true, want[e].ctrl);
+    }
+    for (ReferenceTarget* t : dropped)
+        if (StandIn::IsLive(t)) t->MaybeAutoDelete();
 }
 
 // ---------------------------------------------------------- plain values
@@ -617,19 +684,44 @@ void IParamBlock2::SetReference(int i, RefTargetHandle rtarg) {
     }
 }
 
-// ----------------------------------------------------------------- reset
-
-void IParamBlock2::ResetParam(int param) {
-    ClearRefsOf(param, 0);
-    const ParamDef& d = desc->ParamDefAt(param);
-    params[static_cast<size_t>(param)].entries.assign(InitialCount(d), DefaultEntry(d));
+ReferenceMaker::SlotKey IParamBlock2::KeyOfSlot(int which) {
+    Slot s;
+    if (!SlotOf(which, s)) return -1;
+    return (static_cast<SlotKey>(s.param) << 32) | (static_cast<SlotKey>(s.entry) << 1) |
+           (s.controller ? 1 : 0);
 }
+
+int IParamBlock2::SlotOfKey(SlotKey key) {
+    if (key < 0) return -1;
+    int param = static_cast<int>(key >> 32);
+    int entry = static_cast<int>((key & 0xffffffffLL) >> 1);
+    if (param >= desc->Count() ||
+        entry >= static_cast<int>(params[static_cast<size_t>(param)].entries.size()))
+        return -1;
+    return RefIndexOf(param, entry, (key & 1) != 0);
+}
+
+// ----------------------------------------------------------------- reset
 
 void IParamBlock2::ResetAll(BOOL updateUI, BOOL callSetHandlers) {
     (void)updateUI;
     (void)callSetHandlers;
-    if (theHold.Holding()) Report("ResetAll on block %d is not undoable here", ID());
-    for (int p = 0; p < desc->Count(); ++p) ResetParam(p);
+    auto same = [](const std::vector<Entry>& a, const std::vector<Entry>& b) {
+        if (a.size() != b.size()) return false;
+        for (size_t e = 0; e < a.size(); ++e)
+            if (a[e].f != b[e].f || a[e].i != b[e].i || !(a[e].p == b[e].p) ||
+                !(a[e].s == b[e].s) || a[e].r != b[e].r || a[e].ctrl != b[e].ctrl)
+                return false;
+        return true;
+    };
+    std::vector<EntriesChange> changes;
+    for (int p = 0; p < desc->Count(); ++p) {
+        const ParamDef& d = desc->ParamDefAt(p);
+        const auto& entries = params[static_cast<size_t>(p)].entries;
+        std::vector<Entry> want(InitialCount(d), DefaultEntry(d));
+        if (!same(entries, want)) changes.push_back({p, entries, want});
+    }
+    ChangeEntries(std::move(changes));
 }
 
 // ------------------------------------------------------------------ clone

@@ -128,7 +128,7 @@ ReferenceTarget* CloneRefHierarchy(ReferenceTarget* rt) {
 class RefChangeRestore : public RestoreObj {
 public:
     RefChangeRestore(ReferenceMaker* m, int which, ReferenceTarget* o, ReferenceTarget* n)
-        : maker(m), slot(which), oldTarg(o), newTarg(n) {
+        : maker(m), key(m->KeyOfSlot(which)), oldTarg(o), newTarg(n) {
         Pin(maker->IsRefTarget() ? static_cast<ReferenceTarget*>(maker) : nullptr);
         Pin(oldTarg);
         Pin(newTarg);
@@ -153,11 +153,17 @@ private:
             return;
         }
         if (maker->IsRefTarget() && static_cast<ReferenceTarget*>(maker)->IsDeleted()) return;
+        int slot = maker->SlotOfKey(key);
+        if (slot < 0) {
+            Report("undo: the slot of a recorded reference change of %s is gone",
+                   Describe(maker).data());
+            return;
+        }
         maker->SetSlot(slot, t, TRUE, false);
     }
 
     ReferenceMaker* maker;
-    int slot;
+    ReferenceMaker::SlotKey key;  // the slot, by a name that survives table resizes
     ReferenceTarget* oldTarg;
     ReferenceTarget* newTarg;
     std::vector<ReferenceTarget*> pinned;
@@ -323,6 +329,7 @@ RefResult ReferenceTarget::NotifyDependents(Interval changeInt, PartID partID, R
 
 void ReferenceTarget::MaybeAutoDelete() {
     if (deleted || refList.Count() > 0) return;
+    if (Host().hostOwned.count(this) || OwnedOutsideReferences()) return;
     if (holdLocks > 0) {
         autoDeletePending = true;
         return;
@@ -339,7 +346,8 @@ void ReferenceTarget::HoldUnlock() {
     if (deleted) {
         delete this;
     } else if (autoDeletePending && refList.Count() == 0) {
-        DeleteThis();
+        autoDeletePending = false;
+        MaybeAutoDelete();
     }
 }
 
@@ -367,13 +375,54 @@ void ReferenceTarget::Detach() {
     DropAllRefsUnrecorded();
 }
 
+// The last record of a deletion made while holding: undone first, it makes the
+// object usable again before the records put earlier give its slots back.
+class DeleteRestore : public RestoreObj {
+public:
+    explicit DeleteRestore(ReferenceTarget* t) : target(t) { target->HoldLock(); }
+    ~DeleteRestore() override {
+        if (StandIn::IsLive(target)) target->HoldUnlock();
+    }
+    void Restore(int) override { target->deleted = false; }
+    void Redo() override { target->deleted = true; }
+    CStr Description() override { return CStr("Delete"); }
+
+private:
+    ReferenceTarget* target;
+};
+
 void ReferenceTarget::DeleteThis() {
     if (deleted) {
         Report("%s deleted twice", Describe(this).data());
+        return;
+    }
+    if (theHold.Holding() && HasDependents()) {
+        DetachRecorded();
         return;
     }
     deleted = true;
     Detach();
     if (holdLocks > 0) return;  // the last record that needs it deletes it
     delete this;
+}
+
+void ReferenceTarget::DetachRecorded() {
+    NotifyDependents(FOREVER, PART_ALL, REFMSG_TARGET_DELETED, NOTIFY_ALL, FALSE);
+    // Every slot cleared is a recorded change: the records pin this object and
+    // what it referenced, so that undo finds both again.
+    std::vector<ReferenceMaker*> makers;
+    for (RefListItem* item = refList.first; item; item = item->next)
+        if (item->maker && std::find(makers.begin(), makers.end(), item->maker) == makers.end())
+            makers.push_back(item->maker);
+    for (ReferenceMaker* m : makers) {
+        if (!StandIn::IsLive(m)) continue;
+        for (int i = 0; i < m->NumRefs(); ++i)
+            if (m->GetReference(i) == this) m->SetSlot(i, nullptr, FALSE, true);
+    }
+    for (int i = NumRefs() - 1; i >= 0; --i)
+        if (i < NumRefs() && GetReference(i)) SetSlot(i, nullptr, TRUE, true);
+    theHold.Put(new DeleteRestore(this));
+    deleted = true;
+    // Whatever no slot showed is dropped for good, as when not holding.
+    Detach();
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "HostState.h"
+#include "Materials.h"
 
 HostState& Host() {
     static HostState* state = new HostState;
@@ -16,6 +17,8 @@ CStr Describe(ReferenceMaker* m) {
     m->GetClassName(cls);
     CStr s;
     s.printf("%s@%p", cls.data(), static_cast<void*>(m));
+    // Materials and maps by name too: what a test called them is what it reads.
+    if (MtlBase* mb = dynamic_cast<MtlBase*>(m)) s += CStr(" \"") + mb->GetName() + CStr("\"");
     return s;
 }
 

@@ -550,6 +550,7 @@ TEST_F(StandardMtlConversionTest, ConversionUnderASuspendedHoldRecordsNothing) {
         EXPECT_EQ(theHold.PendingRecords(), 0) << row.name;
         theHold.Accept("convert");
         ASSERT_NE(result, nullptr) << row.name;
+        row.source->DeleteThis();  // first: the new material may use it as its base
         result->DeleteThis();
     }
 }

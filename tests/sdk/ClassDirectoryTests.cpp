@@ -1,5 +1,9 @@
 // The class directory, the core interface's scene and material editor.
+#include <string>
+#include <vector>
+
 #include "HostTest.h"
+#include "MultiMtl.h"
 #include "OutsideClassDesc.h"
 #include "OutsideClasses.h"
 #include "SceneBuilder.h"
@@ -80,6 +84,54 @@ TEST_F(ClassDirectoryTest, ResetDeletesTheSceneAndCountsStragglers) {
     EXPECT_EQ(StandIn::LiveTargetCount(), 4);
     EXPECT_EQ(StandIn::ResetHost(), 1);
     EXPECT_EQ(StandIn::LiveTargetCount(), 0);
+}
+
+// A plain maker outside the host's view, like a plug-in's own holder.
+class PlainHolder : public ReferenceMaker {
+public:
+    int NumRefs() override { return 1; }
+    RefTargetHandle GetReference(int i) override { return i == 0 ? held : nullptr; }
+    void SetReference(int i, RefTargetHandle t) override {
+        if (i == 0) held = t;
+    }
+    RefTargetHandle held = nullptr;
+};
+
+TEST_F(ClassDirectoryTest, ResetCountsAndNamesOnlyTheRootsOfWhatNothingOwned) {
+    struct Case {
+        const char* what;
+        Mtl* (*leave)(PlainHolder&);
+        const char* named;
+    } cases[] = {
+        {"a material with sub-materials and blocks",
+         [](PlainHolder&) -> Mtl* {
+             MultiMtl* m = Scene::Multi(2, "lost multi");
+             m->SetSubMtl(0, Scene::Standard("sub 0"));
+             m->SetSubMtl(1, Scene::Standard("sub 1"));
+             return m;
+         },
+         "\"lost multi\""},
+        {"a material only a plug-in's own holder references",
+         [](PlainHolder& h) -> Mtl* {
+             Mtl* m = Scene::Standard("held aside");
+             h.ReplaceReference(0, m);
+             return m;
+         },
+         "\"held aside\""},
+    };
+    for (const Case& c : cases) {
+        PlainHolder holder;
+        Mtl* left = c.leave(holder);
+        Scene::Node(Scene::Standard("in scene"));
+        std::vector<CStr> named;
+        EXPECT_EQ(StandIn::ResetHost(&named), 1) << c.what;
+        ASSERT_EQ(named.size(), 1u) << c.what;
+        EXPECT_NE(std::string(named[0].data()).find(c.named), std::string::npos) << named[0].data();
+        EXPECT_FALSE(StandIn::IsLive(left)) << c.what;
+        EXPECT_EQ(holder.held, nullptr) << c.what;
+        EXPECT_EQ(StandIn::LiveTargetCount(), 0) << c.what;
+        RegisterClasses();
+    }
 }
 
 }  // namespace

@@ -177,6 +177,53 @@ TEST_F(HoldTest, ChangesMadeWhileSuspendedAreNotRecorded) {
     EXPECT_FALSE(StandIn::IsLive(oldMtl));
 }
 
+TEST_F(HoldTest, DeletingAReferencedObjectWhileHoldingUndoesAndRedoes) {
+    // Last, the step is dropped either undone (the material lives on in the
+    // scene) or redone (it goes, with what only it held).
+    for (bool undoneAtEnd : {true, false}) {
+        SCOPED_TRACE(undoneAtEnd ? "undone at the end" : "redone at the end");
+        MultiMtl* m = Scene::Multi(2, "used");
+        Mtl* sub = Scene::Standard("sub");
+        m->SetSubMtl(1, sub);
+        INode* a = Scene::Node(m);
+        INode* b = Scene::Node(m);
+        Scene::Slot(2, m);
+
+        theHold.Begin();
+        m->DeleteThis();
+        theHold.Accept("Delete");
+        EXPECT_TRUE(m->IsDeleted());
+        EXPECT_EQ(a->GetMtl(), nullptr);
+        EXPECT_EQ(b->GetMtl(), nullptr);
+        EXPECT_EQ(ip->GetMtlSlot(2), nullptr);
+        EXPECT_TRUE(StandIn::IsLive(sub));  // kept for undo
+        EXPECT_FALSE(sub->HasDependents());
+
+        ASSERT_TRUE(theHold.Undo());
+        ASSERT_TRUE(StandIn::IsLive(m));
+        EXPECT_FALSE(m->IsDeleted());
+        EXPECT_EQ(a->GetMtl(), m);
+        EXPECT_EQ(b->GetMtl(), m);
+        EXPECT_EQ(ip->GetMtlSlot(2), m);
+        EXPECT_EQ(m->GetSubMtl(1), sub);
+        EXPECT_STREQ(StandIn::CheckReferenceIntegrity().data(), "");
+
+        ASSERT_TRUE(theHold.Redo());
+        EXPECT_TRUE(m->IsDeleted());
+        EXPECT_EQ(a->GetMtl(), nullptr);
+        EXPECT_EQ(ip->GetMtlSlot(2), nullptr);
+        EXPECT_STREQ(StandIn::CheckReferenceIntegrity().data(), "");
+
+        if (undoneAtEnd) ASSERT_TRUE(theHold.Undo());
+        theHold.Reset();
+        EXPECT_EQ(StandIn::IsLive(m), undoneAtEnd);
+        EXPECT_EQ(StandIn::IsLive(sub), undoneAtEnd);
+        if (undoneAtEnd) EXPECT_EQ(a->GetMtl(), m);
+        EXPECT_STREQ(StandIn::CheckReferenceIntegrity().data(), "");
+        for (const CStr& d : StandIn::TakeDiagnostics()) ADD_FAILURE() << d.data();
+    }
+}
+
 TEST_F(HoldTest, ExplicitDeleteOfAnObjectAStepNeedsIsDeferred) {
     Mtl* m = Scene::Standard("m");
     INode* node = Scene::Node(m);

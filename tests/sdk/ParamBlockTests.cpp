@@ -3,6 +3,9 @@
 #include <climits>
 #include <iterator>
 #include <map>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "HostTest.h"
 #include "SceneBuilder.h"
@@ -23,10 +26,21 @@ ParamBlockDesc2 testBlock(7, "test", {
     Param(30, "b", TYPE_BOOL),
 });
 
+// A table before single object parameters, so that a change of its length
+// moves their reference slots; and a node parameter.
+ParamBlockDesc2 tableFirstBlock(8, "tableFirst", {
+    TabCount(Param(0, "maps", TYPE_TEXMAP_TAB), 1),
+    Param(1, "map", TYPE_TEXMAP),
+    Param(2, "node", TYPE_INODE),
+    Default(Param(3, "f", TYPE_FLOAT, P_ANIMATABLE), 0.5f),
+});
+
 // A maker that owns one block through reference 0.
 class BlockOwner : public ReferenceTarget {
 public:
-    BlockOwner() { ReplaceReference(0, CreateParameterBlock2(&testBlock, this)); }
+    explicit BlockOwner(ParamBlockDesc2& desc = testBlock) {
+        ReplaceReference(0, CreateParameterBlock2(&desc, this));
+    }
     int NumRefs() override { return 1; }
     RefTargetHandle GetReference(int i) override { return i == 0 ? pb : nullptr; }
     void SetReference(int i, RefTargetHandle t) override {
@@ -34,7 +48,9 @@ public:
     }
     int NumParamBlocks() override { return 1; }
     IParamBlock2* GetParamBlock(int i) override { return i == 0 ? pb : nullptr; }
-    IParamBlock2* GetParamBlockByID(BlockID id) override { return id == 7 ? pb : nullptr; }
+    IParamBlock2* GetParamBlockByID(BlockID id) override {
+        return pb && pb->ID() == id ? pb : nullptr;
+    }
     IParamBlock2* pb = nullptr;
 };
 
@@ -58,6 +74,43 @@ public:
     }
     std::map<TimeValue, float> keys;
 };
+
+// Everything a block holds, as text: counts, values, objects, controllers.
+std::string Dump(IParamBlock2* b) {
+    std::ostringstream out;
+    for (int p = 0; p < b->NumParams(); ++p) {
+        ParamID id = b->IndextoID(p);
+        ParamType2 type = b->GetParameterType(id);
+        int n = IsTabType(type) ? b->Count(id) : 1;
+        out << id << '[' << n << "]:";
+        for (int e = 0; e < n; ++e) {
+            switch (BaseType(type)) {
+                case TYPE_FLOAT:
+                case TYPE_PCNT_FRAC:
+                    out << ' ' << b->GetFloat(id, 0, e);
+                    break;
+                case TYPE_INT:
+                case TYPE_BOOL:
+                    out << ' ' << b->GetInt(id, 0, e);
+                    break;
+                case TYPE_RGBA: {
+                    Color c = b->GetColor(id, 0, e);
+                    out << ' ' << c.r << ',' << c.g << ',' << c.b;
+                    break;
+                }
+                case TYPE_STRING:
+                    out << ' ' << b->GetStr(id, 0, e);
+                    break;
+                default:
+                    out << ' ' << b->GetReferenceTarget(id, 0, e);
+                    break;
+            }
+            if (Control* c = b->GetController(id, e)) out << " ctrl " << c;
+        }
+        out << '\n';
+    }
+    return out.str();
+}
 
 class ParamBlockTest : public HostTest {
 protected:
@@ -131,7 +184,8 @@ TEST_F(ParamBlockTest, WrongTypeUnknownIdAndBadIndexAreRefused) {
          "out of range"},
         {"negative table index", [](IParamBlock2* b) { return b->SetValue(10, 0, 2, -1); },
          "out of range"},
-        {"map into material", [](IParamBlock2* b) { return b->SetValue(5, 0, (Mtl*)Scene::Standard()); },
+        {"map into material",
+         [](IParamBlock2* b) { return b->SetValue(5, 0, (Mtl*)Scene::Standard()); },
          "does not fit"},
     };
     for (const Case& c : cases) {
@@ -141,6 +195,7 @@ TEST_F(ParamBlockTest, WrongTypeUnknownIdAndBadIndexAreRefused) {
     EXPECT_EQ(pb->GetInt(1), 4);
     EXPECT_EQ(pb->GetInt(10, 0, 2), 9);
     owner->DeleteThis();
+    ExpectStragglersAtTeardown(1);  // the material that the map parameter refused
 }
 
 TEST_F(ParamBlockTest, TablesGrowWithDefaultsAndShrinkLettingObjectsGo) {
@@ -194,9 +249,12 @@ TEST_F(ParamBlockTest, AnimatedParameterReadsAndWritesThroughItsController) {
     ci->keys[0] = 1e30f;
     EXPECT_EQ(pb->GetInt(1), INT_MAX);
 
-    // Not animatable: refused.
-    EXPECT_FALSE(pb->SetController(3, 0, new KeyedFloat, TRUE));
+    // Not animatable: refused, and left to the caller.
+    KeyedFloat* refused = new KeyedFloat;
+    EXPECT_FALSE(pb->SetController(3, 0, refused, TRUE));
     EXPECT_TRUE(TookDiagnostic("cannot be animated"));
+    EXPECT_FALSE(refused->HasDependents());
+    refused->DeleteThis();
     owner->DeleteThis();
     EXPECT_FALSE(StandIn::IsLive(c));
 }
@@ -213,6 +271,181 @@ TEST_F(ParamBlockTest, ValueChangesWhileHoldingAreUndoable) {
     EXPECT_EQ(pb->GetInt(1), 11);
     EXPECT_EQ(pb->GetInt(10, 0, 1), 12);
     theHold.Reset();
+    owner->DeleteThis();
+}
+
+// One way each to take a block away from its defaults. change answers the
+// object or controller it put in (null for plain values).
+struct ResetRow {
+    const char* what;
+    ReferenceTarget* (*change)(IParamBlock2*);
+    bool objectGoes;  // nothing but the block holds what the row put in
+};
+
+const ResetRow resetRows[] = {
+    {"a float",
+     [](IParamBlock2* b) -> ReferenceTarget* {
+         b->SetValue(0, 0, 2.5f);
+         return nullptr;
+     },
+     false},
+    {"an int and a bool",
+     [](IParamBlock2* b) -> ReferenceTarget* {
+         b->SetValue(1, 0, 8);
+         b->SetValue(30, 0, TRUE);
+         return nullptr;
+     },
+     false},
+    {"a colour and a string",
+     [](IParamBlock2* b) -> ReferenceTarget* {
+         b->SetValue(2, 0, Color(1, 0, 0));
+         b->SetValue(3, 0, "other");
+         return nullptr;
+     },
+     false},
+    {"a table grown",
+     [](IParamBlock2* b) -> ReferenceTarget* {
+         b->SetCount(10, 5);
+         b->SetValue(10, 0, 1, 4);
+         return nullptr;
+     },
+     false},
+    {"a table shrunk",
+     [](IParamBlock2* b) -> ReferenceTarget* {
+         b->SetCount(10, 1);
+         return nullptr;
+     },
+     false},
+    {"an object only the block holds",
+     [](IParamBlock2* b) -> ReferenceTarget* {
+         Mtl* m = Scene::Standard("only here");
+         b->SetValue(4, 0, m);
+         return m;
+     },
+     true},
+    {"an object a node holds too",
+     [](IParamBlock2* b) -> ReferenceTarget* {
+         Mtl* m = Scene::Standard("shown");
+         Scene::Node(m);
+         b->SetValue(4, 0, m);
+         return m;
+     },
+     false},
+    {"an object beyond a table's first length",
+     [](IParamBlock2* b) -> ReferenceTarget* {
+         Mtl* m = Scene::Standard("in table");
+         b->SetCount(11, 4);
+         b->SetValue(11, 0, m, 3);
+         return m;
+     },
+     true},
+    {"a controller",
+     [](IParamBlock2* b) -> ReferenceTarget* {
+         KeyedFloat* c = new KeyedFloat;
+         c->keys[0] = 3.0f;
+         b->SetController(0, 0, c, FALSE);
+         return c;
+     },
+     true},
+};
+
+TEST_F(ParamBlockTest, ResetAllBringsEveryParameterBackAndUndoesAsOne) {
+    const std::string fresh = Dump(pb);
+    for (const ResetRow& row : resetRows) {
+        for (bool holding : {false, true}) {
+            SCOPED_TRACE(std::string(row.what) + (holding ? ", holding" : ""));
+            ReferenceTarget* put = row.change(pb);
+            const std::string changed = Dump(pb);
+            ASSERT_NE(changed, fresh);
+
+            if (holding) theHold.Begin();
+            pb->ResetAll(FALSE, TRUE);
+            if (holding) theHold.Accept("Reset");
+            EXPECT_EQ(Dump(pb), fresh);
+            // While a step may bring it back, what was let go stays.
+            if (put) EXPECT_EQ(StandIn::IsLive(put), holding || !row.objectGoes);
+            if (holding) {
+                EXPECT_EQ(theHold.UndoStepSize(0), 1);
+                ASSERT_TRUE(theHold.Undo());
+                EXPECT_EQ(Dump(pb), changed);
+                ASSERT_TRUE(theHold.Redo());
+                EXPECT_EQ(Dump(pb), fresh);
+                theHold.Reset();
+                if (put) EXPECT_EQ(StandIn::IsLive(put), !row.objectGoes);
+            }
+            EXPECT_STREQ(StandIn::CheckReferenceIntegrity().data(), "");
+        }
+    }
+    owner->DeleteThis();
+}
+
+TEST_F(ParamBlockTest, NewTableLengthUndoesWithTheObjectsItCutOff) {
+    struct Case {
+        const char* what;
+        int count;
+    } cases[] = {{"shrink to one", 1}, {"shrink to none", 0}, {"grow to five", 5}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Mtl* a = Scene::Standard("a");
+        Mtl* b = Scene::Standard("b");
+        pb->SetValue(11, 0, a, 0);
+        pb->SetValue(11, 0, b, 1);
+        const std::string before = Dump(pb);
+
+        theHold.Begin();
+        pb->SetCount(11, c.count);
+        theHold.Accept("Count");
+        EXPECT_EQ(pb->Count(11), c.count);
+        EXPECT_TRUE(StandIn::IsLive(a));
+        EXPECT_TRUE(StandIn::IsLive(b));
+
+        ASSERT_TRUE(theHold.Undo());
+        EXPECT_EQ(Dump(pb), before);
+        EXPECT_EQ(pb->GetMtl(11, 0, 1), b);
+        EXPECT_STREQ(StandIn::CheckReferenceIntegrity().data(), "");
+        ASSERT_TRUE(theHold.Redo());
+        EXPECT_EQ(pb->Count(11), c.count);
+        EXPECT_STREQ(StandIn::CheckReferenceIntegrity().data(), "");
+
+        // Once the step is gone, what the table cut off goes too.
+        theHold.Reset();
+        EXPECT_EQ(StandIn::IsLive(a), c.count > 0);
+        EXPECT_EQ(StandIn::IsLive(b), c.count > 1);
+        pb->ResetAll();
+    }
+    owner->DeleteThis();
+}
+
+TEST_F(ParamBlockTest, RecordedReferenceChangeFindsItsParameterAfterATableBeforeItChangedLength) {
+    BlockOwner* other = new BlockOwner(tableFirstBlock);
+    IParamBlock2* b = other->pb;
+    Texmap* map = Scene::Map("map");
+    Texmap* inTable = Scene::Map("in table");
+    theHold.Begin();
+    b->SetValue(1, 0, map);
+    theHold.Accept("Map");
+
+    // Outside any hold the table before the map grows: every slot after it moves.
+    b->SetCount(0, 3);
+    b->SetValue(0, 0, inTable, 1);
+    ASSERT_TRUE(theHold.Undo());
+    EXPECT_EQ(b->GetTexmap(1), nullptr);
+    EXPECT_EQ(b->GetTexmap(0, 0, 1), inTable);
+    ASSERT_TRUE(theHold.Redo());
+    EXPECT_EQ(b->GetTexmap(1), map);
+    EXPECT_EQ(b->GetTexmap(0, 0, 1), inTable);
+
+    // An entry cut off behind the record's back: undo says so and touches no other slot.
+    theHold.Begin();
+    b->SetValue(0, 0, map, 2);
+    theHold.Accept("Map in table");
+    b->SetCount(0, 1);
+    const std::string before = Dump(b);
+    ASSERT_TRUE(theHold.Undo());
+    EXPECT_TRUE(TookDiagnostic("is gone"));
+    EXPECT_EQ(Dump(b), before);
+    theHold.Reset();
+    other->DeleteThis();
     owner->DeleteThis();
 }
 
@@ -238,6 +471,30 @@ TEST_F(ParamBlockTest, CloneCopiesValuesAndControllersAndSharesNodes) {
     EXPECT_NE(copy->GetMtl(4), m);
     other.DeleteAllRefs();
     owner->DeleteThis();
+
+    // A node in a parameter is the same node in the copy; a map beside it is copied.
+    BlockOwner* withNode = new BlockOwner(tableFirstBlock);
+    INode* node = Scene::Node(nullptr);
+    Texmap* map = Scene::Map("map");
+    withNode->pb->SetValue(2, 0, node);
+    withNode->pb->SetValue(0, 0, map, 0);
+    DefaultRemapDir nodeRemap(FALSE);
+    IParamBlock2* nodeCopy = static_cast<IParamBlock2*>(nodeRemap.CloneRef(withNode->pb));
+    ASSERT_NE(nodeCopy, nullptr);
+    BlockOwner otherWithNode(tableFirstBlock);
+    otherWithNode.ReplaceReference(0, nodeCopy);
+    nodeCopy->SetOwner(&otherWithNode);
+    EXPECT_EQ(nodeCopy->GetINode(2), node);
+    EXPECT_NE(nodeCopy->GetTexmap(0, 0, 0), nullptr);
+    EXPECT_NE(nodeCopy->GetTexmap(0, 0, 0), map);
+    std::vector<ReferenceMaker*> users;
+    DependentIterator it(node);
+    while (ReferenceMaker* u = it.Next()) users.push_back(u);
+    EXPECT_EQ(users, (std::vector<ReferenceMaker*>{withNode->pb, nodeCopy}));
+    otherWithNode.DeleteAllRefs();
+    withNode->DeleteThis();
+    EXPECT_TRUE(StandIn::IsLive(node));
+    EXPECT_FALSE(node->HasDependents());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The reference system as the plug-in relies on it: slots and dependents in
 // step, ownership through references, loop refusal, deletion.
+#include <string>
 #include <vector>
 
 #include "HostTest.h"
@@ -51,6 +52,7 @@ TEST_F(ReferenceTest, DependentsFollowEveryReferenceChange) {
     EXPECT_EQ(Dependents(a), (std::vector<ReferenceMaker*>{multi}));
     EXPECT_EQ(node->GetMtl(), b);
     EXPECT_STREQ(StandIn::CheckReferenceIntegrity().data(), "");
+    multi->DeleteThis();
 }
 
 TEST_F(ReferenceTest, UnreferencedOldTargetIsDeletedOnlyWithDelOld) {
@@ -74,6 +76,21 @@ TEST_F(ReferenceTest, UnreferencedOldTargetIsDeletedOnlyWithDelOld) {
     holder.ReplaceReference(0, nullptr, TRUE);
     EXPECT_TRUE(StandIn::IsLive(kept));
     EXPECT_EQ(node->GetMtl(), kept);
+}
+
+TEST_F(ReferenceTest, SceneNodesOutliveTheirLastReference) {
+    // The scene tree owns its nodes: a holder letting go deletes none of them.
+    INode* root = ip->GetRootNode();
+    INode* node = Scene::Node(nullptr);
+    INode* child = Scene::Node(nullptr, node);
+    for (INode* n : {node, child, root}) {
+        Holder holder(1);
+        holder.ReplaceReference(0, n);
+        holder.ReplaceReference(0, nullptr, TRUE);
+        EXPECT_TRUE(StandIn::IsLive(n)) << n->GetName();
+    }
+    EXPECT_EQ(child->GetParentNode(), node);
+    EXPECT_EQ(node->GetParentNode(), root);
 }
 
 TEST_F(ReferenceTest, OwnedObjectsGoWithTheirOwner) {
@@ -103,8 +120,11 @@ TEST_F(ReferenceTest, LoopsAreRefused) {
 
 TEST_F(ReferenceTest, SlotOutOfRangeOrRejectedObjectChangesNothing) {
     INode* node = Scene::Node(nullptr);
-    EXPECT_EQ(node->ReplaceReference(7, Scene::Standard()), REF_FAIL);
+    Mtl* refused = Scene::Standard();
+    EXPECT_EQ(node->ReplaceReference(7, refused), REF_FAIL);
     EXPECT_TRUE(TookDiagnostic("out of range"));
+    EXPECT_FALSE(refused->HasDependents());
+    refused->DeleteThis();
 
     // A node's material slot takes materials only.
     INode* other = Scene::Node(nullptr);
@@ -181,6 +201,53 @@ TEST_F(ReferenceTest, OldGenerationsWalkOfDependentsEndsAtTheFirstEmptyEntry) {
     first.ReplaceReference(0, nullptr, FALSE);
     third.ReplaceReference(0, nullptr, FALSE);
     fourth.ReplaceReference(0, nullptr, TRUE);
+}
+
+TEST_F(ReferenceTest, IntegrityCheckCatchesAMakerThatBypassesTheHost) {
+    // What a careless plug-in (or a host bug) could do; each case is mended
+    // afterwards, so the check at teardown sees the scene in step again.
+    struct Case {
+        const char* what;
+        void (*spoil)(Holder&, Mtl*);
+        void (*mend)(Holder&, Mtl*);
+        const char* problem;
+    } cases[] = {
+        {"a slot written directly", [](Holder& h, Mtl* m) { h.slots[0] = m; },
+         [](Holder& h, Mtl*) { h.slots[0] = nullptr; }, "slots and host record disagree"},
+        {"a slot emptied directly",
+         [](Holder& h, Mtl* m) {
+             h.ReplaceReference(0, m);
+             h.slots[0] = nullptr;
+         },
+         [](Holder& h, Mtl* m) {
+             h.slots[0] = m;
+             h.ReplaceReference(0, nullptr, FALSE);
+         },
+         "a reference that no slot shows"},
+        {"a dependent missing from the target's list",
+         [](Holder& h, Mtl* m) {
+             h.ReplaceReference(0, m);
+             for (RefListItem* item = m->GetRefList().FirstItem(); item; item = item->next)
+                 if (item->maker == &h) item->maker = nullptr;
+         },
+         [](Holder& h, Mtl* m) {
+             for (RefListItem* item = m->GetRefList().FirstItem(); item; item = item->next)
+                 if (!item->maker) item->maker = &h;
+             h.ReplaceReference(0, nullptr, FALSE);
+         },
+         "dependents out of step"},
+    };
+    for (const Case& c : cases) {
+        Mtl* m = Scene::Standard("m");
+        Scene::Node(m);
+        Holder holder(1);
+        ASSERT_STREQ(StandIn::CheckReferenceIntegrity().data(), "") << c.what;
+        c.spoil(holder, m);
+        std::string problem = StandIn::CheckReferenceIntegrity().data();
+        EXPECT_NE(problem.find(c.problem), std::string::npos) << c.what << ": " << problem;
+        c.mend(holder, m);
+        EXPECT_STREQ(StandIn::CheckReferenceIntegrity().data(), "") << c.what;
+    }
 }
 
 TEST_F(ReferenceTest, MakerDestroyedWithoutDeleteThisStillLetsGo) {
