@@ -456,6 +456,7 @@ TEST_F(StandardMtlConversionTest, AtAnotherTimeReferenceValuesComeFromFrameZero)
     EXPECT_EQ(targetBlock->GetFloat(VRN3_ZONE_START, 0), 0.0f);
 
     target->DeleteThis();
+    reference->DeleteThis();
     result->DeleteThis();  // and with it the source, its base material
 }
 

@@ -214,11 +214,15 @@ TEST_F(HoldTest, DeletingAReferencedObjectWhileHoldingUndoesAndRedoes) {
         EXPECT_EQ(ip->GetMtlSlot(2), nullptr);
         EXPECT_STREQ(StandIn::CheckReferenceIntegrity().data(), "");
 
-        if (undoneAtEnd) ASSERT_TRUE(theHold.Undo());
+        if (undoneAtEnd) {
+            ASSERT_TRUE(theHold.Undo());
+        }
         theHold.Reset();
         EXPECT_EQ(StandIn::IsLive(m), undoneAtEnd);
         EXPECT_EQ(StandIn::IsLive(sub), undoneAtEnd);
-        if (undoneAtEnd) EXPECT_EQ(a->GetMtl(), m);
+        if (undoneAtEnd) {
+            EXPECT_EQ(a->GetMtl(), m);
+        }
         EXPECT_STREQ(StandIn::CheckReferenceIntegrity().data(), "");
         for (const CStr& d : StandIn::TakeDiagnostics()) ADD_FAILURE() << d.data();
     }

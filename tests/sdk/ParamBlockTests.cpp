@@ -363,7 +363,9 @@ TEST_F(ParamBlockTest, ResetAllBringsEveryParameterBackAndUndoesAsOne) {
             if (holding) theHold.Accept("Reset");
             EXPECT_EQ(Dump(pb), fresh);
             // While a step may bring it back, what was let go stays.
-            if (put) EXPECT_EQ(StandIn::IsLive(put), holding || !row.objectGoes);
+            if (put) {
+                EXPECT_EQ(StandIn::IsLive(put), holding || !row.objectGoes);
+            }
             if (holding) {
                 EXPECT_EQ(theHold.UndoStepSize(0), 1);
                 ASSERT_TRUE(theHold.Undo());
@@ -371,7 +373,9 @@ TEST_F(ParamBlockTest, ResetAllBringsEveryParameterBackAndUndoesAsOne) {
                 ASSERT_TRUE(theHold.Redo());
                 EXPECT_EQ(Dump(pb), fresh);
                 theHold.Reset();
-                if (put) EXPECT_EQ(StandIn::IsLive(put), !row.objectGoes);
+                if (put) {
+                    EXPECT_EQ(StandIn::IsLive(put), !row.objectGoes);
+                }
             }
             EXPECT_STREQ(StandIn::CheckReferenceIntegrity().data(), "");
         }
