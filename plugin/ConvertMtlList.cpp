@@ -131,6 +131,10 @@ void Vrn3MtlConverter::ConvertMtlList(HWND panel) {
 
     // New materials put nowhere are deleted only once the run is over: the
     // registry may name objects they own, and later targets look them up.
+    // They were made with the hold suspended and nothing in the scene ever
+    // held them, so they also go with it suspended: the undo step stays as if
+    // they had never been, and their memory is given back at once instead of
+    // living on in the step.
     std::vector<Mtl*> unused;
     const int64_t numEntries = static_cast<int64_t>(targetList.size());
     for (size_t k = 0; k < targetList.size(); ++k) {
@@ -163,7 +167,10 @@ void Vrn3MtlConverter::ConvertMtlList(HWND panel) {
 
         if (!ReplaceMtl(mtl, newMtl)) unused.push_back(newMtl);
     }
-    for (Mtl* m : unused) m->DeleteThis();
+    if (!unused.empty()) {
+        SuspendAll suspend(TRUE);
+        for (Mtl* m : unused) m->DeleteThis();
+    }
 
     ip->ProgressEnd();
     ClearMtlList(&targetList);

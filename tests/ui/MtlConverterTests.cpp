@@ -519,7 +519,9 @@ TEST_F(MtlConverterTest, TargetsDeletedSinceTheListWasShownLeaveBeforeTheQuestio
         EXPECT_EQ(theHold.NumUndoSteps(), steps + (row.deleteSecond ? 0 : 1)) << row.name;
         EXPECT_TRUE(ListBox(panel).empty()) << row.name;
         EXPECT_FALSE(Enabled(panel, IDC_CONVERT)) << row.name;
-        if (!row.deleteSecond) EXPECT_TRUE(IsVrn3Named(n2->GetMtl(), "two")) << row.name;
+        if (!row.deleteSecond) {
+            EXPECT_TRUE(IsVrn3Named(n2->GetMtl(), "two")) << row.name;
+        }
         Close();
     }
 }
