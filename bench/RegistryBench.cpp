@@ -12,7 +12,8 @@ namespace {
 std::vector<ReferenceTarget*> FakeObjects(size_t n, size_t offset) {
     static std::vector<char> storage(4'000'000);
     std::vector<ReferenceTarget*> out(n);
-    for (size_t i = 0; i < n; ++i) out[i] = reinterpret_cast<ReferenceTarget*>(&storage[offset + i]);
+    for (size_t i = 0; i < n; ++i)
+        out[i] = reinterpret_cast<ReferenceTarget*>(&storage[offset + i]);
     return out;
 }
 
@@ -24,7 +25,8 @@ void BM_RegisterThenLookUp(benchmark::State& state) {
         ConversionRegistry registry;
         for (size_t i = 0; i < n; ++i) {
             // The calling convention: look up first, register on a miss.
-            if (!registry.FindConverted(sources[i])) registry.AddConverted(sources[i], converted[i]);
+            if (!registry.FindConverted(sources[i]))
+                registry.AddConverted(sources[i], converted[i]);
         }
         size_t found = 0;
         for (size_t i = 0; i < n; ++i) found += registry.FindConverted(sources[i]) == converted[i];
@@ -33,6 +35,10 @@ void BM_RegisterThenLookUp(benchmark::State& state) {
     }
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(n) * 3);
 }
-BENCHMARK(BM_RegisterThenLookUp)->Arg(1'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegisterThenLookUp)
+    ->Arg(1'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

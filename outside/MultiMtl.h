@@ -8,7 +8,6 @@
 
 #include "Materials.h"
 
-
 class MultiMtl : public Mtl {
 public:
     static inline const Class_ID CLASS_ID = Class_ID(0x200, 0);
@@ -25,7 +24,9 @@ public:
     }
 
     int NumSubMtls() override { return static_cast<int>(subs.size()); }
-    Mtl* GetSubMtl(int i) override { return i >= 0 && i < NumSubMtls() ? subs[static_cast<size_t>(i)] : nullptr; }
+    Mtl* GetSubMtl(int i) override {
+        return i >= 0 && i < NumSubMtls() ? subs[static_cast<size_t>(i)] : nullptr;
+    }
     void SetSubMtl(int i, Mtl* m) override {
         if (i >= 0 && i < NumSubMtls()) ReplaceReference(i, m);
     }

@@ -22,8 +22,8 @@ ParamBlockDesc2 strokeBlock1(1, "pressure", {
 }  // namespace
 
 std::vector<RefSlot> StrokeSlots() {
-    return {BlockSlot(strokeBlock0), AnySlot(), AnySlot(), MapSlot(), BlockSlot(strokeBlock1),
-            AnySlot()};
+    return {BlockSlot(strokeBlock0), AnySlot(), AnySlot(), MapSlot(),
+            BlockSlot(strokeBlock1), AnySlot()};
 }
 
 void AddStrokeControls(ReferenceMaker* stroke) {

@@ -7,6 +7,7 @@
 
 namespace {
 
+// clang-format off
 ParamBlockDesc2 mainBlock(0, "main", {
     Default(Param(0, "shadingModel", TYPE_INT), 0),
     Default(Param(1, "standardMix", TYPE_FLOAT, P_ANIMATABLE), 50.0f),
@@ -36,6 +37,7 @@ ParamBlockDesc2 outlineBlock(1, "outline", {
 ParamBlockDesc2 shadowBlock(2, "shadow", {
     Default(Param(0, "density", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
 });
+// clang-format on
 
 const int blockRefs[3] = {Vrn3Mtl::MAIN_PBLOCK_REF, Vrn3Mtl::OUTLINE_PBLOCK_REF,
                           Vrn3Mtl::SHADOW_PBLOCK_REF};
@@ -95,7 +97,8 @@ void Vrn3Mtl::SetReference(int i, RefTargetHandle rtarg) {
     SClass_ID sc = rtarg ? rtarg->SuperClassID() : 0;
     for (int b = 0; b < 3; ++b) {
         if (i == blockRefs[b]) {
-            if (!rtarg || sc == PARAMETER_BLOCK2_CLASS_ID) blocks[b] = static_cast<IParamBlock2*>(rtarg);
+            if (!rtarg || sc == PARAMETER_BLOCK2_CLASS_ID)
+                blocks[b] = static_cast<IParamBlock2*>(rtarg);
             return;
         }
     }

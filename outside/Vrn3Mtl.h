@@ -43,7 +43,6 @@
 #include "ObjectList.h"
 #include "ParamBlock2.h"
 
-
 class Vrn3Mtl : public Mtl {
 public:
     static inline const Interface_ID ZONE_LIST_INTERFACE_ID = Interface_ID(0x6e686977, 0x6ca31003);

@@ -2,6 +2,7 @@
 
 namespace {
 
+// clang-format off
 ParamBlockDesc2 settingsBlock0(0, "settings", {
     Default(Param(0, "scale", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
     TabCount(Param(1, "flags", TYPE_INT_TAB), 2),
@@ -15,6 +16,7 @@ ParamBlockDesc2 nestedBlock(0, "nested", {
     Default(Param(0, "level", TYPE_FLOAT, P_ANIMATABLE), 0.0f),
     Default(Param(1, "count", TYPE_INT), 0),
 });
+// clang-format on
 
 bool IsBlock(RefTargetHandle t) { return !t || t->SuperClassID() == PARAMETER_BLOCK2_CLASS_ID; }
 
@@ -40,11 +42,16 @@ IParamBlock2* Vrn3MtlSettings::GetParamBlock(int i) {
 
 RefTargetHandle Vrn3MtlSettings::GetReference(int i) {
     switch (i) {
-        case PBLOCK0_REF: return blocks[0];
-        case NESTED_REF: return nested;
-        case PBLOCK1_REF: return blocks[1];
-        case MAP_REF: return map;
-        default: return nullptr;
+        case PBLOCK0_REF:
+            return blocks[0];
+        case NESTED_REF:
+            return nested;
+        case PBLOCK1_REF:
+            return blocks[1];
+        case MAP_REF:
+            return map;
+        default:
+            return nullptr;
     }
 }
 

@@ -16,7 +16,6 @@
 #include "Materials.h"
 #include "ParamBlock2.h"
 
-
 class Vrn3NestedSettings : public ReferenceTarget {
 public:
     static inline const Class_ID CLASS_ID = Class_ID(0x20101757, 0x0814ebfc);

@@ -7,6 +7,7 @@ namespace {
 // The on/off-per-stroke table of block 0.
 const ParamID strokeOnParam = 9;
 
+// clang-format off
 ParamBlockDesc2 zoneBlock(0, "zone", {
     Default(Param(0, "start", TYPE_FLOAT, P_ANIMATABLE), 0.0f),
     Default(Param(1, "end", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
@@ -23,6 +24,7 @@ ParamBlockDesc2 zoneBlock(0, "zone", {
     Param(12, "patternOffset", TYPE_POINT3),
     Default(Param(13, "patternDensity", TYPE_PCNT_FRAC), 0.5f),
 });
+// clang-format on
 
 }  // namespace
 

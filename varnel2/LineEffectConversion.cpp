@@ -100,7 +100,8 @@ Texmap* ConvertVrn2Brush(Texmap* b, ConversionRegistry* registry) {
     registry->AddConverted(b, n);
     n->SetName(b->GetName());
     ParamIDConverterBrush brushIDs;
-    CopyParamBlock(b->GetParamBlockByID(BRUSH_BLOCK), n->GetParamBlockByID(BRUSH_BLOCK), 1, brushIDs);
+    CopyParamBlock(b->GetParamBlockByID(BRUSH_BLOCK), n->GetParamBlockByID(BRUSH_BLOCK), 1,
+                   brushIDs);
     CloneSubTexmap(b, 0, n, 1, registry);
     CloneSubTexmap(b, 2, n, 2, registry);
     Texmap* sub = b->GetSubTexmap(VRN2_BRUSH_SUBMAP_SLOT);
@@ -117,12 +118,14 @@ ReferenceTarget* ConvertVrn2LineSet(ReferenceTarget* s, ConversionRegistry* regi
     registry->AddConverted(s, n);
 
     ParamIDConverterLineset ids;
-    CopyParamBlock(s->GetParamBlockByID(LINESET_MAIN_BLOCK), n->GetParamBlockByID(LINESET_MAIN_BLOCK),
-                   1, ids);
+    CopyParamBlock(s->GetParamBlockByID(LINESET_MAIN_BLOCK),
+                   n->GetParamBlockByID(LINESET_MAIN_BLOCK), 1, ids);
     for (int g = 0; g < LINESET_NUM_GROUPS; ++g) {
-        IParamBlock2* group = n->GetParamBlockByID(static_cast<BlockID>(VRN3_LINESET_FIRST_GROUP_BLOCK + g));
-        CopyParamBlock(s->GetParamBlockByID(static_cast<BlockID>(VRN2_LINESET_FIRST_GROUP_BLOCK + g)),
-                       group, 1, ids);
+        IParamBlock2* group =
+            n->GetParamBlockByID(static_cast<BlockID>(VRN3_LINESET_FIRST_GROUP_BLOCK + g));
+        CopyParamBlock(
+            s->GetParamBlockByID(static_cast<BlockID>(VRN2_LINESET_FIRST_GROUP_BLOCK + g)), group,
+            1, ids);
         SettleGroupBlock(group);
     }
     for (int g = 0; g < LINESET_NUM_GROUPS; ++g) {
@@ -150,12 +153,13 @@ ReferenceTarget* ConvertVrn2LineSet(ReferenceTarget* s, ConversionRegistry* regi
 Effect* ConvertVrn2LineEffect(Effect* e, ConversionRegistry* registry, const char* suffix) {
     if (!IsA(e, RENDER_EFFECT_CLASS_ID, VRN2_LINE_EFFECT_CLASS_ID) || !registry) return nullptr;
     if (ReferenceTarget* found = registry->FindConverted(e))
-        return found->SuperClassID() == RENDER_EFFECT_CLASS_ID ? static_cast<Effect*>(found) : nullptr;
+        return found->SuperClassID() == RENDER_EFFECT_CLASS_ID ? static_cast<Effect*>(found)
+                                                               : nullptr;
     Effect* n = static_cast<Effect*>(Create(RENDER_EFFECT_CLASS_ID, VRN3_LINE_EFFECT_CLASS_ID));
     if (!n) return nullptr;
     registry->AddConverted(e, n);
-    CopyParamBlock(e->GetParamBlock(LINE_EFFECT_BLOCK_INDEX), n->GetParamBlock(LINE_EFFECT_BLOCK_INDEX),
-                   1, baseParamIDConverter);
+    CopyParamBlock(e->GetParamBlock(LINE_EFFECT_BLOCK_INDEX),
+                   n->GetParamBlock(LINE_EFFECT_BLOCK_INDEX), 1, baseParamIDConverter);
 
     int count = e->NumRefs() - VRN2_LINE_EFFECT_FIRST_LINESET_REF;
     if (count < 0) count = 0;

@@ -3,8 +3,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "ConversionRegistry.h"
 #include "Control.h"
+#include "ConversionRegistry.h"
 #include "CopyParamBlock.h"
 #include "CoreInterface.h"
 #include "KeyControl.h"
@@ -14,7 +14,8 @@
 namespace {
 
 bool IsVrn2ReflectionMap(ReferenceTarget* t) {
-    return t && t->SuperClassID() == TEXMAP_CLASS_ID && t->ClassID() == VRN2_REFLECTION_MAP_CLASS_ID;
+    return t && t->SuperClassID() == TEXMAP_CLASS_ID &&
+           t->ClassID() == VRN2_REFLECTION_MAP_CLASS_ID;
 }
 
 // The walk over one material's sub-materials and maps. A scene may share a
@@ -125,9 +126,11 @@ void ConvertSubTexmapsOf(MtlBase* o, ConversionRegistry* registry) {
 Texmap* ConvertVrn2ReflectionMap(Texmap* s, ConversionRegistry* registry) {
     if (!s || !registry) return nullptr;
     ReferenceTarget* found = registry->FindConverted(s);
-    if (found) return found->SuperClassID() == TEXMAP_CLASS_ID ? static_cast<Texmap*>(found) : nullptr;
+    if (found)
+        return found->SuperClassID() == TEXMAP_CLASS_ID ? static_cast<Texmap*>(found) : nullptr;
 
-    Animatable* a = GetCOREInterface()->CreateInstance(TEXMAP_CLASS_ID, VRN3_REFLECTION_MAP_CLASS_ID);
+    Animatable* a =
+        GetCOREInterface()->CreateInstance(TEXMAP_CLASS_ID, VRN3_REFLECTION_MAP_CLASS_ID);
     if (!a) return nullptr;
     Texmap* r = static_cast<Texmap*>(static_cast<MtlBase*>(static_cast<ReferenceTarget*>(a)));
     registry->AddConverted(s, r);

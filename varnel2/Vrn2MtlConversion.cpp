@@ -15,7 +15,7 @@ namespace {
 
 IParamBlock2* AsBlock(ReferenceTarget* t) {
     return t && t->SuperClassID() == PARAMETER_BLOCK2_CLASS_ID ? static_cast<IParamBlock2*>(t)
-                                                                : nullptr;
+                                                               : nullptr;
 }
 
 // Objects of the material and map family carry a name.
@@ -61,12 +61,14 @@ bool ZoneBoundaries(Mtl* source, int z, float& lower, float& upper) {
     lower = 0.0f;
     upper = 100.0f;
     if (z > 0) {
-        IParamBlock2* below = source->GetParamBlockByID(static_cast<BlockID>(VRN2_MTL_FIRST_ZONE_BLOCK + z - 1));
+        IParamBlock2* below =
+            source->GetParamBlockByID(static_cast<BlockID>(VRN2_MTL_FIRST_ZONE_BLOCK + z - 1));
         if (!below) return false;
         lower = below->GetFloat(VRN2_ZONE_END, 0);
     }
     if (z < VRN2_MTL_NUM_ZONES - 1) {
-        IParamBlock2* above = source->GetParamBlockByID(static_cast<BlockID>(VRN2_MTL_FIRST_ZONE_BLOCK + z + 1));
+        IParamBlock2* above =
+            source->GetParamBlockByID(static_cast<BlockID>(VRN2_MTL_FIRST_ZONE_BLOCK + z + 1));
         if (!above) return false;
         upper = above->GetFloat(VRN2_ZONE_START, 0);
     }
@@ -79,9 +81,11 @@ void BuildStrokes(Mtl* source, int z, IParamBlock2* zb, ConvertOptionFlags flags
                   ConversionRegistry* registry, RefTargetTab& strokes) {
     for (int i = 0; i < VRN2_MTL_STROKES_PER_ZONE; ++i) {
         // A slot whose switch cannot be read is not known to be off.
-        if ((flags & CONV_V2_SKIP_DISABLED_STROKES) && TableInt(zb, VRN2_ZONE_STROKE_ON, t, i, 1) == 0)
+        if ((flags & CONV_V2_SKIP_DISABLED_STROKES) &&
+            TableInt(zb, VRN2_ZONE_STROKE_ON, t, i, 1) == 0)
             continue;
-        ReferenceTarget* s = source->GetReference(VRN2_MTL_FIRST_ZONE_REF + VRN2_MTL_REFS_PER_ZONE * z + 1 + i);
+        ReferenceTarget* s =
+            source->GetReference(VRN2_MTL_FIRST_ZONE_REF + VRN2_MTL_REFS_PER_ZONE * z + 1 + i);
         if (!s || s->ClassID() != VRN2_STROKE_CLASS_ID) {
             strokes.Append(1, &s);
             continue;
@@ -135,7 +139,8 @@ int ConvertFromVrn2Mtl(Mtl* dest, Mtl* source, ConvertOptionFlags flags,
 
     RefTargetTab zones;
     for (int z = 0; z < VRN2_MTL_NUM_ZONES; ++z) {
-        IParamBlock2* zb = source->GetParamBlockByID(static_cast<BlockID>(VRN2_MTL_FIRST_ZONE_BLOCK + z));
+        IParamBlock2* zb =
+            source->GetParamBlockByID(static_cast<BlockID>(VRN2_MTL_FIRST_ZONE_BLOCK + z));
         if (!zb) return Abandon(zones, registry);
         if (flags & CONV_V2_SKIP_INVALID_ZONES) {
             float lower, upper;
@@ -167,12 +172,14 @@ int ConvertFromVrn2Mtl(Mtl* dest, Mtl* source, ConvertOptionFlags flags,
             int n = zb->Count(VRN2_ZONE_STROKE_ON);
             zoneBlock->SetCount(VRN3_ZONE_STROKE_ON, n);
             for (int j = 0; j < n; ++j)
-                zoneBlock->SetValue(VRN3_ZONE_STROKE_ON, t, zb->GetInt(VRN2_ZONE_STROKE_ON, t, j), j);
+                zoneBlock->SetValue(VRN3_ZONE_STROKE_ON, t, zb->GetInt(VRN2_ZONE_STROKE_ON, t, j),
+                                    j);
         }
     }
     SetMtlZones(dest, zones);
 
-    for (const SharedRef& r : VRN2_MTL_SHARED_REFS) SetShared(dest, r.vrn3, source->GetReference(r.vrn2));
+    for (const SharedRef& r : VRN2_MTL_SHARED_REFS)
+        SetShared(dest, r.vrn3, source->GetReference(r.vrn2));
 
     ReferenceTarget* o = source->GetReference(VRN2_MTL_SUBOBJECT_REF);
     if (o) {

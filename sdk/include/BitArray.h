@@ -16,9 +16,15 @@ public:
         if (!save) bits.clear();
         bits.resize(n < 0 ? 0 : static_cast<size_t>(n), false);
     }
-    void Set(int i) { if (InRange(i)) bits[static_cast<size_t>(i)] = true; }
-    void Set(int i, int b) { if (InRange(i)) bits[static_cast<size_t>(i)] = b != 0; }
-    void Clear(int i) { if (InRange(i)) bits[static_cast<size_t>(i)] = false; }
+    void Set(int i) {
+        if (InRange(i)) bits[static_cast<size_t>(i)] = true;
+    }
+    void Set(int i, int b) {
+        if (InRange(i)) bits[static_cast<size_t>(i)] = b != 0;
+    }
+    void Clear(int i) {
+        if (InRange(i)) bits[static_cast<size_t>(i)] = false;
+    }
     void SetAll() { bits.assign(bits.size(), true); }
     void ClearAll() { bits.assign(bits.size(), false); }
     // Reading outside the array answers 0, like the host.

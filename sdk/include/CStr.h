@@ -24,9 +24,18 @@ public:
     char& operator[](int i) { return str[static_cast<size_t>(i)]; }
     char operator[](int i) const { return str[static_cast<size_t>(i)]; }
 
-    CStr& operator=(const char* s) { str = s ? s : ""; return *this; }
-    CStr& operator+=(const CStr& s) { str += s.str; return *this; }
-    CStr& operator+=(const char* s) { if (s) str += s; return *this; }
+    CStr& operator=(const char* s) {
+        str = s ? s : "";
+        return *this;
+    }
+    CStr& operator+=(const CStr& s) {
+        str += s.str;
+        return *this;
+    }
+    CStr& operator+=(const char* s) {
+        if (s) str += s;
+        return *this;
+    }
     CStr operator+(const CStr& s) const { return CStr(str + s.str); }
     bool operator==(const CStr& s) const { return str == s.str; }
     bool operator!=(const CStr& s) const { return str != s.str; }

@@ -29,8 +29,18 @@ public:
     Color operator-(const Color& c) const { return Color(r - c.r, g - c.g, b - c.b); }
     Color operator*(const Color& c) const { return Color(r * c.r, g * c.g, b * c.b); }
     Color operator*(float f) const { return Color(r * f, g * f, b * f); }
-    Color& operator+=(const Color& c) { r += c.r; g += c.g; b += c.b; return *this; }
-    Color& operator*=(float f) { r *= f; g *= f; b *= f; return *this; }
+    Color& operator+=(const Color& c) {
+        r += c.r;
+        g += c.g;
+        b += c.b;
+        return *this;
+    }
+    Color& operator*=(float f) {
+        r *= f;
+        g *= f;
+        b *= f;
+        return *this;
+    }
 
     // Clamps every component into [lo, hi]; the host's own range is 0 to 1.
     void ClampMinMax(float lo = 0.0f, float hi = 1.0f) {

@@ -31,9 +31,20 @@ struct FPValue {
         void* ptr;
     };
     FPValue() : ptr(nullptr) {}
-    void LoadInt(int v) { type = TYPE_INT; ptr = nullptr; i = v; }
-    void LoadFloat(float v) { type = TYPE_FLOAT; ptr = nullptr; f = v; }
-    void LoadRefTarg(ReferenceTarget* v) { type = TYPE_REFTARG; r = v; }
+    void LoadInt(int v) {
+        type = TYPE_INT;
+        ptr = nullptr;
+        i = v;
+    }
+    void LoadFloat(float v) {
+        type = TYPE_FLOAT;
+        ptr = nullptr;
+        f = v;
+    }
+    void LoadRefTarg(ReferenceTarget* v) {
+        type = TYPE_REFTARG;
+        r = v;
+    }
 };
 
 class SDKAPI FPParams {

@@ -10,9 +10,18 @@ public:
 
     TimeValue Start() const { return start; }
     TimeValue End() const { return end; }
-    void Set(TimeValue s, TimeValue e) { start = s; end = e; }
-    void SetInfinite() { start = TIME_NegInfinity; end = TIME_PosInfinity; }
-    void SetEmpty() { start = TIME_NegInfinity; end = TIME_NegInfinity; }
+    void Set(TimeValue s, TimeValue e) {
+        start = s;
+        end = e;
+    }
+    void SetInfinite() {
+        start = TIME_NegInfinity;
+        end = TIME_PosInfinity;
+    }
+    void SetEmpty() {
+        start = TIME_NegInfinity;
+        end = TIME_NegInfinity;
+    }
     BOOL Empty() const { return start == TIME_NegInfinity && end == TIME_NegInfinity; }
     BOOL InInterval(TimeValue t) const { return !Empty() && t >= start && t <= end; }
     // Narrows this interval to its intersection with i.

@@ -79,12 +79,30 @@ struct ParamDef {
 
 // Builders for descriptor tables: Param(id, "name", TYPE_INT).Default(3).
 SDKAPI ParamDef Param(ParamID id, const char* name, ParamType2 type, int flags = 0);
-inline ParamDef Default(ParamDef d, float v) { d.defFloat = v; return d; }
-inline ParamDef Default(ParamDef d, int v) { d.defInt = v; return d; }
-inline ParamDef Default(ParamDef d, const Point3& v) { d.defPoint = v; return d; }
-inline ParamDef Default(ParamDef d, const Color& v) { d.defPoint = v; return d; }
-inline ParamDef Default(ParamDef d, const char* v) { d.defString = v; return d; }
-inline ParamDef TabCount(ParamDef d, int count) { d.tabCount = count; return d; }
+inline ParamDef Default(ParamDef d, float v) {
+    d.defFloat = v;
+    return d;
+}
+inline ParamDef Default(ParamDef d, int v) {
+    d.defInt = v;
+    return d;
+}
+inline ParamDef Default(ParamDef d, const Point3& v) {
+    d.defPoint = v;
+    return d;
+}
+inline ParamDef Default(ParamDef d, const Color& v) {
+    d.defPoint = v;
+    return d;
+}
+inline ParamDef Default(ParamDef d, const char* v) {
+    d.defString = v;
+    return d;
+}
+inline ParamDef TabCount(ParamDef d, int count) {
+    d.tabCount = count;
+    return d;
+}
 
 class SDKAPI ParamBlockDesc2 {
 public:
@@ -187,7 +205,8 @@ protected:
     int SlotOfKey(SlotKey key) override;
 
 private:
-    friend SDKAPI IParamBlock2* CreateParameterBlock2(ParamBlockDesc2* pdesc, ReferenceMaker* owner);
+    friend SDKAPI IParamBlock2* CreateParameterBlock2(ParamBlockDesc2* pdesc,
+                                                      ReferenceMaker* owner);
     friend class ParamValueRestore;
     friend class ParamTablesRestore;
     IParamBlock2(ParamBlockDesc2* pdesc, ReferenceMaker* owner);

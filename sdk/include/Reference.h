@@ -125,8 +125,8 @@ public:
         (void)i;
         (void)rtarg;
     }
-    virtual RefResult NotifyRefChanged(Interval changeInt, RefTargetHandle hTarget,
-                                       PartID& partID, RefMessage message) {
+    virtual RefResult NotifyRefChanged(Interval changeInt, RefTargetHandle hTarget, PartID& partID,
+                                       RefMessage message) {
         (void)changeInt;
         (void)hTarget;
         (void)partID;

@@ -56,7 +56,9 @@ public:
     T* Addr(int i) { return items.data() + i; }
 
     template <class Compare>
-    void Sort(Compare compare) { std::stable_sort(items.begin(), items.end(), compare); }
+    void Sort(Compare compare) {
+        std::stable_sort(items.begin(), items.end(), compare);
+    }
 
 private:
     static T Fresh() {

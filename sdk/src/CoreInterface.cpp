@@ -276,8 +276,8 @@ CStr CheckReferenceIntegrity() {
         for (int i = 0; i < mm->NumRefs(); ++i)
             if (ReferenceTarget* t = mm->GetReference(i)) ++fromSlots[{m, t}];
         if (mm->IsRefTarget()) {
-            for (RefListItem* item = static_cast<ReferenceTarget*>(mm)->GetRefList().FirstItem(); item;
-                 item = item->next) {
+            for (RefListItem* item = static_cast<ReferenceTarget*>(mm)->GetRefList().FirstItem();
+                 item; item = item->next) {
                 if (!item->maker) continue;
                 if (!IsLive(item->maker)) {
                     problem.printf("%s lists a dead dependent", Describe(mm).data());

@@ -35,9 +35,12 @@ void INode::DetachFromParent() {
 
 RefTargetHandle INode::GetReference(int i) {
     switch (i) {
-        case OBJECT_REF: return object;
-        case MTL_REF: return mtl;
-        default: return nullptr;
+        case OBJECT_REF:
+            return object;
+        case MTL_REF:
+            return mtl;
+        default:
+            return nullptr;
     }
 }
 

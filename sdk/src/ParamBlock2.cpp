@@ -1,7 +1,7 @@
 #include "ParamBlock2.h"
 
-#include <cmath>
 #include <climits>
+#include <cmath>
 
 #include "Control.h"
 #include "Hold.h"
@@ -342,11 +342,20 @@ BOOL IParamBlock2::SetPlain(const char* op, ParamID id, TimeValue t, int tabInde
     }
     Entry before = e;
     switch (kind) {
-        case KIND_FLOAT: e.f = value.f; break;
-        case KIND_INT: e.i = value.i; break;
-        case KIND_POINT: e.p = value.p; break;
-        case KIND_STRING: e.s = value.s; break;
-        default: break;
+        case KIND_FLOAT:
+            e.f = value.f;
+            break;
+        case KIND_INT:
+            e.i = value.i;
+            break;
+        case KIND_POINT:
+            e.p = value.p;
+            break;
+        case KIND_STRING:
+            e.s = value.s;
+            break;
+        default:
+            break;
     }
     if (theHold.Holding()) theHold.Put(new ParamValueRestore(this, p, tabIndex, before, e));
     return TRUE;
@@ -481,8 +490,8 @@ BOOL IParamBlock2::SetRef(const char* op, ParamID id, ReferenceTarget* v, int ta
     if (!Locate(op, id, tabIndex, KIND_REF, p)) return FALSE;
     const ParamDef& d = desc->ParamDefAt(p);
     if (!Fits(d.type, v)) {
-        Report("%s: %s does not fit parameter %d (type %d) of block %d", op, Describe(v).data(),
-               id, d.type, ID());
+        Report("%s: %s does not fit parameter %d (type %d) of block %d", op, Describe(v).data(), id,
+               d.type, ID());
         return FALSE;
     }
     return ReplaceReference(RefIndexOf(p, tabIndex, false), v) == REF_SUCCEED;
@@ -599,7 +608,8 @@ BOOL IParamBlock2::SetController(ParamID id, int tabIndex, Control* c, BOOL pres
     const ParamDef& d = desc->ParamDefAt(p);
     auto& entries = params[static_cast<size_t>(p)].entries;
     if (!IsAnimatableParam(d) || tabIndex < 0 || tabIndex >= static_cast<int>(entries.size())) {
-        Report("SetController: parameter %d[%d] of block %d cannot be animated", id, tabIndex, ID());
+        Report("SetController: parameter %d[%d] of block %d cannot be animated", id, tabIndex,
+               ID());
         return FALSE;
     }
     if (!ControllerFits(d.type, c)) {

@@ -285,8 +285,8 @@ ReferenceTarget::~ReferenceTarget() {
         Report("%s destroyed while still referenced", Describe(this).data());
         Detach();
     }
-    if (holdLocks > 0 && !deleted) Report("%s destroyed while an undo record needs it",
-                                          Describe(this).data());
+    if (holdLocks > 0 && !deleted)
+        Report("%s destroyed while an undo record needs it", Describe(this).data());
 }
 
 bool ReferenceTarget::ReachesUpTo(ReferenceTarget* t) {

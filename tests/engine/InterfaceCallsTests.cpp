@@ -11,7 +11,8 @@ namespace {
 class InterfaceCallsTest : public HostTest {
 protected:
     ReferenceTarget* NewZone() {
-        return static_cast<ReferenceTarget*>(ip->CreateInstance(REF_TARGET_CLASS_ID, VRN3_ZONE_CLASS_ID));
+        return static_cast<ReferenceTarget*>(
+            ip->CreateInstance(REF_TARGET_CLASS_ID, VRN3_ZONE_CLASS_ID));
     }
     ReferenceTarget* NewStroke() {
         return static_cast<ReferenceTarget*>(

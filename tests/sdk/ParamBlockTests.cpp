@@ -13,6 +13,7 @@
 
 namespace {
 
+// clang-format off
 ParamBlockDesc2 testBlock(7, "test", {
     Default(Param(0, "f", TYPE_FLOAT, P_ANIMATABLE), 1.5f),
     Default(Param(1, "i", TYPE_INT, P_ANIMATABLE), 4),
@@ -25,15 +26,18 @@ ParamBlockDesc2 testBlock(7, "test", {
     Default(Param(20, "pf", TYPE_PCNT_FRAC), 0.25f),
     Param(30, "b", TYPE_BOOL),
 });
+// clang-format on
 
 // A table before single object parameters, so that a change of its length
 // moves their reference slots; and a node parameter.
+// clang-format off
 ParamBlockDesc2 tableFirstBlock(8, "tableFirst", {
     TabCount(Param(0, "maps", TYPE_TEXMAP_TAB), 1),
     Param(1, "map", TYPE_TEXMAP),
     Param(2, "node", TYPE_INODE),
     Default(Param(3, "f", TYPE_FLOAT, P_ANIMATABLE), 0.5f),
 });
+// clang-format on
 
 // A maker that owns one block through reference 0.
 class BlockOwner : public ReferenceTarget {

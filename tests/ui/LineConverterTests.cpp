@@ -306,7 +306,8 @@ TEST_F(LineConverterTest, EffectListedTwiceGetsOneCounterpart) {
     Effect* old = AddVrn2Effect("Varnel 2 Line", 1);
     ip->AddEffect(old);
     ConvertWith(true, false, "");
-    EXPECT_EQ(Described(), (std::vector<std::string>{"Varnel 3 Line: Varnel 3 Line [1 line sets]"}));
+    EXPECT_EQ(Described(),
+              (std::vector<std::string>{"Varnel 3 Line: Varnel 3 Line [1 line sets]"}));
 }
 
 // A host whose Varnel 3 plug-in offers its material but no line effect: the
