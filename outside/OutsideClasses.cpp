@@ -1,5 +1,7 @@
 #include "OutsideClasses.h"
 
+#include <iterator>
+
 #include "MultiMtl.h"
 #include "OutsideClassDesc.h"
 #include "Shaders.h"
@@ -74,49 +76,47 @@ OutsideClassDesc<Vrn2Brush> vrn2BrushDesc("Varnel 2 Brush", TEXMAP_CLASS_ID, Vrn
 OutsideClassDesc<Vrn2BrushSubMap> vrn2BrushSubMapDesc("Varnel 2 Brush Map", TEXMAP_CLASS_ID,
                                                       Vrn2BrushSubMap::CLASS_ID);
 
+// A module's entry points as a host sees them: how many classes, and the
+// descriptor of class i (null past the end). Each group of stand-ins is such a
+// module and registers through these two calls, as any plug-in module does.
+template <const auto& Table>
+struct OutsideModule {
+    static constexpr int N = static_cast<int>(std::size(Table));
+    static int LibNumberClasses() { return N; }
+    static ClassDesc* LibClassDesc(int i) { return i >= 0 && i < N ? Table[i] : nullptr; }
+    static void Register() { StandIn::RegisterModule(&LibNumberClasses, &LibClassDesc); }
+};
+
+ClassDesc* const hostMaterials[] = {&stdMtlDesc, &multiMtlDesc};
+
+ClassDesc* const varnel3Classes[] = {
+    &vrn3MtlDesc,      &vrn3ZoneDesc,          &vrn3StrokeDesc,
+    &vrn3SettingsDesc, &vrn3ReflectionMapDesc, &vrn3LineEffectDesc,
+    &vrn3LineSetDesc,  &vrn3BrushDesc,         &vrn3BrushSubMapDesc,
+};
+
+ClassDesc* const varnel2Classes[] = {
+    &vrn2MtlDesc,     &vrn2StrokeDesc,        &vrn2SettingsDesc,
+    &vrn2NestedDesc,  &vrn2ReflectionMapDesc, &vrn2LineEffectDesc,
+    &vrn2LineSetDesc, &vrn2BrushDesc,         &vrn2BrushSubMapDesc,
+};
+
+ClassDesc* const hostShaders[] = {&blinnDesc, &anisoDesc, &phongDesc};
+
+ClassDesc* const toonShaders[] = {&finalToonDesc, &illustrateDesc};
+
+ClassDesc* const stdCompatibleClasses[] = {&stdCompatibleDesc, &stdCompatibleShaderDesc};
+
 }  // namespace
 
-void RegisterHostMaterials() {
-    StandIn::RegisterClassDesc(&stdMtlDesc);
-    StandIn::RegisterClassDesc(&multiMtlDesc);
-}
+void RegisterHostMaterials() { OutsideModule<hostMaterials>::Register(); }
 
-void RegisterVarnel3Classes() {
-    StandIn::RegisterClassDesc(&vrn3MtlDesc);
-    StandIn::RegisterClassDesc(&vrn3ZoneDesc);
-    StandIn::RegisterClassDesc(&vrn3StrokeDesc);
-    StandIn::RegisterClassDesc(&vrn3SettingsDesc);
-    StandIn::RegisterClassDesc(&vrn3ReflectionMapDesc);
-    StandIn::RegisterClassDesc(&vrn3LineEffectDesc);
-    StandIn::RegisterClassDesc(&vrn3LineSetDesc);
-    StandIn::RegisterClassDesc(&vrn3BrushDesc);
-    StandIn::RegisterClassDesc(&vrn3BrushSubMapDesc);
-}
+void RegisterVarnel3Classes() { OutsideModule<varnel3Classes>::Register(); }
 
-void RegisterVarnel2Classes() {
-    StandIn::RegisterClassDesc(&vrn2MtlDesc);
-    StandIn::RegisterClassDesc(&vrn2StrokeDesc);
-    StandIn::RegisterClassDesc(&vrn2SettingsDesc);
-    StandIn::RegisterClassDesc(&vrn2NestedDesc);
-    StandIn::RegisterClassDesc(&vrn2ReflectionMapDesc);
-    StandIn::RegisterClassDesc(&vrn2LineEffectDesc);
-    StandIn::RegisterClassDesc(&vrn2LineSetDesc);
-    StandIn::RegisterClassDesc(&vrn2BrushDesc);
-    StandIn::RegisterClassDesc(&vrn2BrushSubMapDesc);
-}
+void RegisterVarnel2Classes() { OutsideModule<varnel2Classes>::Register(); }
 
-void RegisterShaders() {
-    StandIn::RegisterClassDesc(&blinnDesc);
-    StandIn::RegisterClassDesc(&anisoDesc);
-    StandIn::RegisterClassDesc(&phongDesc);
-}
+void RegisterShaders() { OutsideModule<hostShaders>::Register(); }
 
-void RegisterToonShaders() {
-    StandIn::RegisterClassDesc(&finalToonDesc);
-    StandIn::RegisterClassDesc(&illustrateDesc);
-}
+void RegisterToonShaders() { OutsideModule<toonShaders>::Register(); }
 
-void RegisterStdCompatibleClasses() {
-    StandIn::RegisterClassDesc(&stdCompatibleDesc);
-    StandIn::RegisterClassDesc(&stdCompatibleShaderDesc);
-}
+void RegisterStdCompatibleClasses() { OutsideModule<stdCompatibleClasses>::Register(); }

@@ -36,6 +36,31 @@ TEST_F(ClassDirectoryTest, ADescriptorThatMakesAnotherClassIsCaught) {
     StandIn::UnregisterClassDesc(&liar);
 }
 
+TEST_F(ClassDirectoryTest, AModuleRegistersEveryClassItsEntryPointsList) {
+    // The Varnel 3 stand-ins register as one module: after it every class
+    // listed by its entry points can be made, and nothing else was added.
+    const int before = StandIn::NumClassDescs();
+    RegisterVarnel3Classes();
+    EXPECT_EQ(StandIn::NumClassDescs(), before + 9);
+    struct Row {
+        SClass_ID superClass;
+        Class_ID id;
+    } rows[] = {
+        {MATERIAL_CLASS_ID, Class_ID(0x20101757, 0x081454de)},       // material
+        {REF_TARGET_CLASS_ID, Class_ID(0x20101757, 0x08140210)},     // zone
+        {RENDER_EFFECT_CLASS_ID, Class_ID(0x20101757, 0x0814032e)},  // line effect
+    };
+    for (const Row& row : rows) {
+        Animatable* made = ip->CreateInstance(row.superClass, row.id);
+        ASSERT_NE(made, nullptr) << row.id.PartA() << "," << row.id.PartB();
+        made->DeleteThis();
+    }
+
+    // A module loaded twice adds nothing: the host sees the same descriptors.
+    RegisterVarnel3Classes();
+    EXPECT_EQ(StandIn::NumClassDescs(), before + 9);
+}
+
 TEST_F(ClassDirectoryTest, TimeIsTheHostsUntilSet) {
     EXPECT_EQ(ip->GetTime(), 0);
     ip->SetTime(4800);
