@@ -4,100 +4,12 @@
 
 namespace {
 
-const Color defAmbient(0.588f, 0.588f, 0.588f);
-const Color defDiffuse(0.588f, 0.588f, 0.588f);
-const Color defSpecular(0.9f, 0.9f, 0.9f);
-const Color toneColor0(0.2f, 0.2f, 0.2f);
-const Color toneColor1(0.6f, 0.6f, 0.6f);
-const Color toneColor2(1.0f, 1.0f, 1.0f);
-
-std::vector<ParamDef> StdParams() {
-    return {
-        Default(Param(0, "ambient", TYPE_RGBA, P_ANIMATABLE), defAmbient),
-        Default(Param(1, "diffuse", TYPE_RGBA, P_ANIMATABLE), defDiffuse),
-        Default(Param(2, "specular", TYPE_RGBA, P_ANIMATABLE), defSpecular),
-        Default(Param(3, "adLock", TYPE_INT), 1),
-        Default(Param(4, "dsLock", TYPE_INT), 0),
-        Default(Param(5, "specularLevel", TYPE_FLOAT, P_ANIMATABLE), 0.0f),
-        Default(Param(6, "glossiness", TYPE_FLOAT, P_ANIMATABLE), 0.1f),
-        Default(Param(7, "soften", TYPE_FLOAT, P_ANIMATABLE), 0.1f),
-    };
-}
-
-std::vector<ParamDef> With(std::vector<ParamDef> params, std::vector<ParamDef> more) {
-    params.insert(params.end(), more.begin(), more.end());
-    return params;
-}
-
-ParamBlockDesc2 blinnBlock(0, "blinn", StdParams());
-ParamBlockDesc2 phongBlock(0, "phong", StdParams());
-ParamBlockDesc2 anisoBlock(
-    0, "anisotropic",
-    With(StdParams(), {
-                          Default(Param(8, "anisotropy", TYPE_FLOAT, P_ANIMATABLE), 0.5f),
-                          Default(Param(9, "orientation", TYPE_FLOAT, P_ANIMATABLE), 0.0f),
-                      }));
-ParamBlockDesc2 compatibleBlock(0, "compatible",
-                                With(StdParams(),
-                                     {
-                                         Default(Param(16, "standardMix", TYPE_FLOAT), 0.0f),
-                                     }));
-
-ParamBlockDesc2 finalToonBlock(
-    0, "finalToon",
-    {
-        Default(Param(0, "ambient", TYPE_RGBA, P_ANIMATABLE), defAmbient),
-        Default(Param(1, "diffuse", TYPE_RGBA, P_ANIMATABLE), defDiffuse),
-        Default(Param(2, "specular", TYPE_RGBA, P_ANIMATABLE), defSpecular),
-        Default(Param(3, "adLock", TYPE_INT), 1),
-        Default(Param(4, "dsLock", TYPE_INT), 0),
-        Default(Param(8, "specularLevel", TYPE_FLOAT, P_ANIMATABLE), 0.0f),
-        Default(Param(9, "glossiness", TYPE_FLOAT, P_ANIMATABLE), 0.1f),
-        Default(Param(10, "soften", TYPE_FLOAT, P_ANIMATABLE), 0.1f),
-        Default(Param(16, "standardMix", TYPE_FLOAT), 0.0f),
-        Default(Param(20, "tone0On", TYPE_INT), 1),
-        Default(Param(21, "tone1On", TYPE_INT), 1),
-        Default(Param(22, "tone2On", TYPE_INT), 1),
-        Default(Param(23, "tone0Color", TYPE_RGBA, P_ANIMATABLE), toneColor0),
-        Default(Param(24, "tone1Color", TYPE_RGBA, P_ANIMATABLE), toneColor1),
-        Default(Param(25, "tone2Color", TYPE_RGBA, P_ANIMATABLE), toneColor2),
-        Default(Param(26, "tone0Amount", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
-        Default(Param(27, "tone1Amount", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
-        Default(Param(28, "tone2Amount", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
-        Default(Param(29, "softness01", TYPE_FLOAT), 0.0f),
-        Default(Param(30, "softness12", TYPE_FLOAT), 0.0f),
-        Default(Param(31, "tone0Width", TYPE_FLOAT), 30.0f),
-        Default(Param(32, "tone2Width", TYPE_FLOAT), 20.0f),
-    });
-
-ParamBlockDesc2 illustrateBlock(
-    0, "illustrate",
-    {
-        Default(Param(0, "tone0On", TYPE_INT), 1),
-        Default(Param(1, "tone1On", TYPE_INT), 1),
-        Default(Param(2, "tone2On", TYPE_INT), 1),
-        Default(Param(3, "tone0Width", TYPE_FLOAT), 0.3f),
-        Default(Param(4, "tone1Width", TYPE_FLOAT), 0.5f),
-        Default(Param(5, "tone2Width", TYPE_FLOAT), 0.2f),
-        Default(Param(6, "tone0Color", TYPE_RGBA, P_ANIMATABLE), toneColor0),
-        Default(Param(7, "tone1Color", TYPE_RGBA, P_ANIMATABLE), toneColor1),
-        Default(Param(8, "tone2Color", TYPE_RGBA, P_ANIMATABLE), toneColor2),
-        Default(Param(12, "tone0Amount", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
-        Default(Param(13, "tone1Amount", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
-        Default(Param(14, "tone2Amount", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
-        Default(Param(15, "softness01", TYPE_FLOAT), 0.0f),
-        Default(Param(16, "softness12", TYPE_FLOAT), 0.0f),
-        Default(Param(19, "standardMix", TYPE_FLOAT), 0.0f),
-        Default(Param(20, "desaturation", TYPE_FLOAT), 0.0f),
-        Default(Param(21, "ambient", TYPE_RGBA, P_ANIMATABLE), defAmbient),
-        Default(Param(22, "diffuse", TYPE_RGBA, P_ANIMATABLE), defDiffuse),
-        Default(Param(23, "specular", TYPE_RGBA, P_ANIMATABLE), defSpecular),
-        Default(Param(24, "adLock", TYPE_INT), 1),
-        Default(Param(25, "dsLock", TYPE_INT), 0),
-        Default(Param(26, "specularLevel", TYPE_FLOAT, P_ANIMATABLE), 0.0f),
-        Default(Param(27, "glossiness", TYPE_FLOAT, P_ANIMATABLE), 0.1f),
-        Default(Param(28, "soften", TYPE_FLOAT, P_ANIMATABLE), 0.1f),
-    });
+ParamBlockDesc2 blinnBlock(0, "blinn", BlinnShader::BLOCK_PARAMS);
+ParamBlockDesc2 phongBlock(0, "phong", PhongShader::BLOCK_PARAMS);
+ParamBlockDesc2 anisoBlock(0, "anisotropic", AnisoShader::BLOCK_PARAMS);
+ParamBlockDesc2 compatibleBlock(0, "compatible", StdCompatibleShader::BLOCK_PARAMS);
+ParamBlockDesc2 finalToonBlock(0, "finalToon", FinalToonShader::BLOCK_PARAMS);
+ParamBlockDesc2 illustrateBlock(0, "illustrate", IllustrateShader::BLOCK_PARAMS);
 
 const StdShaderLayout stdLayout = {0, 1, 2, 3, 4, 5, 6, 7};
 

@@ -4,43 +4,9 @@
 // values in parameter block 0 (reference 0); the basic colours, locks and
 // highlight of CopyStdParams sit at IDs that each class lays out itself.
 //
-// Blinn (0x38, 0), Phong (0x37, 0), anisotropic (0x2857f460, 0) and the
-// standard-compatible shader (0x5d0f71a6, 0x28e02965), block 0:
-//   id  type          default              meaning
-//   0   colour, anim  (0.588, 0.588, 0.588) ambient
-//   1   colour, anim  (0.588, 0.588, 0.588) diffuse
-//   2   colour, anim  (0.9, 0.9, 0.9)       specular
-//   3   int           1                    ambient locked to diffuse
-//   4   int           0                    diffuse locked to specular
-//   5   float, anim   0                    specular level
-//   6   float, anim   0.1                  glossiness
-//   7   float, anim   0.1                  soften
-//   8   float, anim   0.5                  anisotropy       (anisotropic only)
-//   9   float, anim   0                    orientation      (anisotropic only)
-//   16  float, anim   0                    standard mix     (standard-compatible only)
-//
-// finalToon (0x17633767, 0x4cd42397), block 0:
-//   0, 1, 2     colour  ambient, diffuse, specular (0.588 grey, 0.588 grey, 0.9 grey)
-//   3, 4        int     ambient/diffuse lock (1), diffuse/specular lock (0)
-//   8, 9, 10    float   specular level (0), glossiness (0.1), soften (0.1)
-//   16          float   standard mix (0)
-//   20, 21, 22  int     tone 0, 1, 2 on (1, 1, 1)
-//   23, 24, 25  colour  tone colours ((0.2, 0.2, 0.2), (0.6, 0.6, 0.6), (1, 1, 1))
-//   26, 27, 28  float   tone amounts, percent (100, 100, 100)
-//   29, 30      float   softness between tones 0/1 and 1/2, fraction (0, 0)
-//   31, 32      float   widths of tones 0 and 2, percent (30, 20)
-//
-// Illustrate! (0x2d1f511f, 0x075853af), block 0:
-//   0, 1, 2     int     tone 0, 1, 2 on (1, 1, 1)
-//   3, 4, 5     float   tone widths, fraction (0.3, 0.5, 0.2)
-//   6, 7, 8     colour  tone colours ((0.2, 0.2, 0.2), (0.6, 0.6, 0.6), (1, 1, 1))
-//   12, 13, 14  float   tone amounts, fraction (1, 1, 1)
-//   15, 16      float   softness between tones 0/1 and 1/2, fraction (0, 0)
-//   19          float   standard mix (0)
-//   20          float   desaturation (0)
-//   21, 22, 23  colour  ambient, diffuse, specular (as above)
-//   24, 25      int     ambient/diffuse lock (1), diffuse/specular lock (0)
-//   26, 27, 28  float   specular level (0), glossiness (0.1), soften (0.1)
+// Each class's block 0 is its BLOCK_PARAMS. Blinn, Phong, anisotropic and
+// the standard-compatible shader start from StdShader::StdParams(); finalToon
+// and Illustrate! lay out the same values at IDs of their own.
 //
 // A clone has its own block with the same values (controllers cloned).
 #pragma once
@@ -63,6 +29,36 @@ struct ShaderKind {
 
 class StdShader : public Shader {
 public:
+    static inline const Color DEFAULT_AMBIENT = Color(0.588f, 0.588f, 0.588f);
+    static inline const Color DEFAULT_DIFFUSE = Color(0.588f, 0.588f, 0.588f);
+    static inline const Color DEFAULT_SPECULAR = Color(0.9f, 0.9f, 0.9f);
+    static inline const Color TONE_COLOR_0 = Color(0.2f, 0.2f, 0.2f);
+    static inline const Color TONE_COLOR_1 = Color(0.6f, 0.6f, 0.6f);
+    static inline const Color TONE_COLOR_2 = Color(1.0f, 1.0f, 1.0f);
+
+    // The basic colours, locks and highlight at IDs 0 .. 7, the block of the
+    // host's own shaders.
+    static std::vector<ParamDef> StdParams() {
+        // clang-format off
+        return {
+            Default(Param(0, "ambient", TYPE_RGBA, P_ANIMATABLE), DEFAULT_AMBIENT),
+            Default(Param(1, "diffuse", TYPE_RGBA, P_ANIMATABLE), DEFAULT_DIFFUSE),
+            Default(Param(2, "specular", TYPE_RGBA, P_ANIMATABLE), DEFAULT_SPECULAR),
+            Default(Param(3, "adLock", TYPE_INT), 1),  // ambient locked to diffuse
+            Default(Param(4, "dsLock", TYPE_INT), 0),  // diffuse locked to specular
+            Default(Param(5, "specularLevel", TYPE_FLOAT, P_ANIMATABLE), 0.0f),
+            Default(Param(6, "glossiness", TYPE_FLOAT, P_ANIMATABLE), 0.1f),
+            Default(Param(7, "soften", TYPE_FLOAT, P_ANIMATABLE), 0.1f),
+        };
+        // clang-format on
+    }
+
+    // params followed by more.
+    static std::vector<ParamDef> With(std::vector<ParamDef> params, std::vector<ParamDef> more) {
+        params.insert(params.end(), more.begin(), more.end());
+        return params;
+    }
+
     explicit StdShader(const ShaderKind& kind);
 
     Class_ID ClassID() override { return kind.id; }
@@ -102,35 +98,102 @@ private:
 class BlinnShader : public StdShader {
 public:
     static inline const Class_ID CLASS_ID = Class_ID(0x38, 0);
+    static inline const std::vector<ParamDef> BLOCK_PARAMS = StdParams();
     BlinnShader();
 };
 
 class PhongShader : public StdShader {
 public:
     static inline const Class_ID CLASS_ID = Class_ID(0x37, 0);
+    static inline const std::vector<ParamDef> BLOCK_PARAMS = StdParams();
     PhongShader();
 };
 
 class AnisoShader : public StdShader {
 public:
     static inline const Class_ID CLASS_ID = Class_ID(0x2857f460, 0);
+    // clang-format off
+    static inline const std::vector<ParamDef> BLOCK_PARAMS = With(StdParams(), {
+        Default(Param(8, "anisotropy", TYPE_FLOAT, P_ANIMATABLE), 0.5f),
+        Default(Param(9, "orientation", TYPE_FLOAT, P_ANIMATABLE), 0.0f),
+    });
+    // clang-format on
     AnisoShader();
 };
 
 class StdCompatibleShader : public StdShader {
 public:
     static inline const Class_ID CLASS_ID = Class_ID(0x5d0f71a6, 0x28e02965);
+    // clang-format off
+    static inline const std::vector<ParamDef> BLOCK_PARAMS = With(StdParams(), {
+        Default(Param(16, "standardMix", TYPE_FLOAT), 0.0f),
+    });
+    // clang-format on
     StdCompatibleShader();
 };
 
 class FinalToonShader : public StdShader {
 public:
     static inline const Class_ID CLASS_ID = Class_ID(0x17633767, 0x4cd42397);
+    // clang-format off
+    static inline const std::vector<ParamDef> BLOCK_PARAMS = {
+        Default(Param(0, "ambient", TYPE_RGBA, P_ANIMATABLE), DEFAULT_AMBIENT),
+        Default(Param(1, "diffuse", TYPE_RGBA, P_ANIMATABLE), DEFAULT_DIFFUSE),
+        Default(Param(2, "specular", TYPE_RGBA, P_ANIMATABLE), DEFAULT_SPECULAR),
+        Default(Param(3, "adLock", TYPE_INT), 1),
+        Default(Param(4, "dsLock", TYPE_INT), 0),
+        Default(Param(8, "specularLevel", TYPE_FLOAT, P_ANIMATABLE), 0.0f),
+        Default(Param(9, "glossiness", TYPE_FLOAT, P_ANIMATABLE), 0.1f),
+        Default(Param(10, "soften", TYPE_FLOAT, P_ANIMATABLE), 0.1f),
+        Default(Param(16, "standardMix", TYPE_FLOAT), 0.0f),
+        Default(Param(20, "tone0On", TYPE_INT), 1),
+        Default(Param(21, "tone1On", TYPE_INT), 1),
+        Default(Param(22, "tone2On", TYPE_INT), 1),
+        Default(Param(23, "tone0Color", TYPE_RGBA, P_ANIMATABLE), TONE_COLOR_0),
+        Default(Param(24, "tone1Color", TYPE_RGBA, P_ANIMATABLE), TONE_COLOR_1),
+        Default(Param(25, "tone2Color", TYPE_RGBA, P_ANIMATABLE), TONE_COLOR_2),
+        Default(Param(26, "tone0Amount", TYPE_FLOAT, P_ANIMATABLE), 100.0f),  // percent
+        Default(Param(27, "tone1Amount", TYPE_FLOAT, P_ANIMATABLE), 100.0f),  // percent
+        Default(Param(28, "tone2Amount", TYPE_FLOAT, P_ANIMATABLE), 100.0f),  // percent
+        Default(Param(29, "softness01", TYPE_FLOAT), 0.0f),                   // fraction
+        Default(Param(30, "softness12", TYPE_FLOAT), 0.0f),                   // fraction
+        Default(Param(31, "tone0Width", TYPE_FLOAT), 30.0f),                  // percent
+        Default(Param(32, "tone2Width", TYPE_FLOAT), 20.0f),                  // percent
+    };
+    // clang-format on
     FinalToonShader();
 };
 
 class IllustrateShader : public StdShader {
 public:
     static inline const Class_ID CLASS_ID = Class_ID(0x2d1f511f, 0x075853af);
+    // clang-format off
+    static inline const std::vector<ParamDef> BLOCK_PARAMS = {
+        Default(Param(0, "tone0On", TYPE_INT), 1),
+        Default(Param(1, "tone1On", TYPE_INT), 1),
+        Default(Param(2, "tone2On", TYPE_INT), 1),
+        Default(Param(3, "tone0Width", TYPE_FLOAT), 0.3f),                  // fraction
+        Default(Param(4, "tone1Width", TYPE_FLOAT), 0.5f),                  // fraction
+        Default(Param(5, "tone2Width", TYPE_FLOAT), 0.2f),                  // fraction
+        Default(Param(6, "tone0Color", TYPE_RGBA, P_ANIMATABLE), TONE_COLOR_0),
+        Default(Param(7, "tone1Color", TYPE_RGBA, P_ANIMATABLE), TONE_COLOR_1),
+        Default(Param(8, "tone2Color", TYPE_RGBA, P_ANIMATABLE), TONE_COLOR_2),
+        Default(Param(12, "tone0Amount", TYPE_FLOAT, P_ANIMATABLE), 1.0f),  // fraction
+        Default(Param(13, "tone1Amount", TYPE_FLOAT, P_ANIMATABLE), 1.0f),  // fraction
+        Default(Param(14, "tone2Amount", TYPE_FLOAT, P_ANIMATABLE), 1.0f),  // fraction
+        Default(Param(15, "softness01", TYPE_FLOAT), 0.0f),                 // fraction
+        Default(Param(16, "softness12", TYPE_FLOAT), 0.0f),                 // fraction
+        Default(Param(19, "standardMix", TYPE_FLOAT), 0.0f),
+        Default(Param(20, "desaturation", TYPE_FLOAT), 0.0f),
+        Default(Param(21, "ambient", TYPE_RGBA, P_ANIMATABLE), DEFAULT_AMBIENT),
+        Default(Param(22, "diffuse", TYPE_RGBA, P_ANIMATABLE), DEFAULT_DIFFUSE),
+        Default(Param(23, "specular", TYPE_RGBA, P_ANIMATABLE), DEFAULT_SPECULAR),
+        Default(Param(24, "adLock", TYPE_INT), 1),
+        Default(Param(25, "dsLock", TYPE_INT), 0),
+        Default(Param(26, "specularLevel", TYPE_FLOAT, P_ANIMATABLE), 0.0f),
+        Default(Param(27, "glossiness", TYPE_FLOAT, P_ANIMATABLE), 0.1f),
+        Default(Param(28, "soften", TYPE_FLOAT, P_ANIMATABLE), 0.1f),
+    };
+    // clang-format on
     IllustrateShader();
 };

@@ -3,23 +3,10 @@
 // channels, and shades with a shader of its own class when it is made.
 //
 // References (see StdMaterial.h for the values and what a clone copies):
-//   channel  content                   standard map ID
-//   0        diffuse                   1
-//   1        ambient                   0
-//   2        specular                  2
-//   3        glossiness                3
-//   4        specular level            4
-//   5        self-illumination         5
-//   6        opacity                   6
-//   7        filter colour             7
-//   8        shade ambient             none
-//   9        shade diffuse             none
-//   10       shade specular            none
-//   11       bump                      8
-//   12       reflection                9
-//   13       refraction                10
-//   (none)                             11 (displacement): StdIDToChannel answers -1
-//   14       reference: the shader
+//   0 .. NUM_CHANNELS - 1  map channels, numbered by CHANNEL_OF below; channels
+//                          8, 9 and 10 are the shade ambient, shade diffuse and
+//                          shade specular, which have no standard map ID
+//   SHADER_REF             the shader
 #pragma once
 
 #include "StdMaterial.h"
@@ -28,6 +15,25 @@ class StdCompatibleMtl : public StdMaterial {
 public:
     static inline const Class_ID CLASS_ID = Class_ID(0x5d0f71a6, 0x28e02964);
     enum { NUM_CHANNELS = 14, SHADER_REF = NUM_CHANNELS };
+
+    // The channel of each standard map ID (-1 for none): diffuse before
+    // ambient, the shade channels before bump.
+    // clang-format off
+    static constexpr long CHANNEL_OF[NTEXMAPS] = {
+        1,   // ambient
+        0,   // diffuse
+        2,   // specular
+        3,   // glossiness
+        4,   // specular level
+        5,   // self-illumination
+        6,   // opacity
+        7,   // filter colour
+        11,  // bump
+        12,  // reflection
+        13,  // refraction
+        -1,  // displacement: StdIDToChannel answers -1
+    };
+    // clang-format on
 
     StdCompatibleMtl();
 

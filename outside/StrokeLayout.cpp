@@ -5,19 +5,8 @@
 
 namespace {
 
-// clang-format off
-
-ParamBlockDesc2 strokeBlock0(0, "stroke", {
-    Default(Param(0, "width", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
-    Param(1, "color", TYPE_RGBA, P_ANIMATABLE),
-    Default(Param(2, "style", TYPE_INT), 0),
-});
-
-ParamBlockDesc2 strokeBlock1(1, "pressure", {
-    Default(Param(0, "pressureMode", TYPE_INT), 0),
-});
-
-// clang-format on
+ParamBlockDesc2 strokeBlock0(0, "stroke", STROKE_BLOCK0_PARAMS);
+ParamBlockDesc2 strokeBlock1(1, "pressure", STROKE_BLOCK1_PARAMS);
 
 }  // namespace
 

@@ -2,22 +2,12 @@
 // plug-in kept the older one's references and blocks, which is what lets a
 // stroke be converted reference by reference):
 //
-//   ref  holds
-//   0    parameter block 0
-//   1    UV generator (the host's), present from creation
-//   2    curve control (the host's), present from creation
-//   3    a map (may be empty)
-//   4    parameter block 1
-//   5    any object (may be empty)
-//
-// Parameter block 0:
-//   id  type          default    meaning
-//   0   float, anim   1          width
-//   1   colour, anim  (0, 0, 0)  colour
-//   2   int           0          style
-// Parameter block 1:
-//   id  type          default    meaning
-//   0   int           0          pressure mode
+//   STROKE_PBLOCK_REF   parameter block 0 (STROKE_BLOCK0_PARAMS)
+//   STROKE_UVGEN_REF    UV generator (the host's), present from creation
+//   STROKE_CURVE_REF    curve control (the host's), present from creation
+//   STROKE_MAP_REF      a map (may be empty)
+//   STROKE_PBLOCK1_REF  parameter block 1 (STROKE_BLOCK1_PARAMS)
+//   STROKE_ANY_REF      any object (may be empty)
 #pragma once
 
 #include <vector>
@@ -33,6 +23,18 @@ enum {
     STROKE_ANY_REF = 5,
     STROKE_NUM_REFS = 6
 };
+
+// clang-format off
+inline const std::vector<ParamDef> STROKE_BLOCK0_PARAMS = {
+    Default(Param(0, "width", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
+    Param(1, "color", TYPE_RGBA, P_ANIMATABLE),
+    Default(Param(2, "style", TYPE_INT), 0),
+};
+
+inline const std::vector<ParamDef> STROKE_BLOCK1_PARAMS = {
+    Default(Param(0, "pressureMode", TYPE_INT), 0),
+};
+// clang-format on
 
 std::vector<RefSlot> StrokeSlots();
 // Gives a new stroke its own UV generator and curve control.

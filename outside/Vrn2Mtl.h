@@ -1,47 +1,20 @@
 // Stand-in of the Varnel 2 material. The converter only reads it.
 //
-// References:
-//   ref          holds
-//   0            parameter block 0 (main)
-//   1            empty (kept free by the plug-in)
-//   2 .. 5       parameter blocks 2 .. 5: zones 0 .. 3
-//   6            empty
-//   7            outline map (a map)
-//   8            settings object (Vrn2MtlSettings), present from creation
-//   9 .. 13      maps: highlight colour, highlight level, highlight
-//                glossiness, bump, reflection
-//   14 + 7z      zone z's zone object (a map), z = 0 .. 3
-//   15 + 7z + i  stroke slot i of zone z, i = 0 .. 5 (any object)
+// References (the REF constants and functions below):
+//   MAIN_PBLOCK_REF              parameter block 0 (main)
+//   1                            empty (kept free by the plug-in)
+//   FIRST_ZONE_PBLOCK_REF + z    parameter block z + 2: zone z, z = 0 .. NUM_ZONES - 1
+//   6                            empty
+//   OUTLINE_MAP_REF              outline map (a map)
+//   SETTINGS_REF                 settings object (Vrn2MtlSettings), present from creation
+//   FIRST_MAP_REF .. + 4         maps: highlight colour, highlight level, highlight
+//                                glossiness, bump, reflection
+//   ZoneObjectRef(z)             zone z's zone object (a map)
+//   StrokeRef(z, i)              stroke slot i of zone z, i = 0 .. STROKES_PER_ZONE - 1
+//                                (any object)
 //
-// Parameter block 0 (main):
-//   id  type          default        meaning
-//   0   int           0              shading model
-//   1   float, anim   50             standard mix, percent
-//   2   colour, anim  (1, 1, 1)      highlight colour
-//   3   int           0              highlight blend mode
-//   4   float         30             highlight size (the Varnel 3 one is an int)
-//   9   float, anim   100            highlight map amount
-//   11  percent frac  0.5            outline softness
-//   12  material tab  0 entries      layered materials
-//   13  texmap        empty          pattern map
-//   16  float table   3 entries, 0   custom curve
-//   20  int           0              legacy flags (no Varnel 3 counterpart)
-//
-// Parameter blocks 2 .. 5 (zone z in block z + 2):
-//   id  type          default          meaning
-//   0   float         0                start, percent (the lower boundary)
-//   1   float         100              end, percent (the upper boundary)
-//   2   texmap table  2 entries        zone maps
-//   3   colour, anim  (0.5, 0.5, 0.5)  colour
-//   5   int, anim     0                map enabled
-//   6   texmap        empty            pattern map
-//   7   int           0                blend mode
-//   9   int table     6 entries, 1     on/off per stroke slot
-//   10  bool          0                shadow only
-//   11  int           z + 1            zone number (the same parameter as the
-//                                      Varnel 3 zone's, so the block copy carries it)
-//   12  point3        (0, 0, 0)        pattern offset
-//   13  percent frac  0.5              pattern density
+// Parameter block 0 is MAIN_BLOCK_PARAMS below; blocks 2 .. 5 hold zones
+// 0 .. 3 (zone z in block z + 2), each laid out by ZoneBlockParams(z).
 #pragma once
 
 #include "SlotObject.h"
@@ -63,6 +36,41 @@ public:
     };
     static int ZoneObjectRef(int z) { return FIRST_ZONE_REF + REFS_PER_ZONE * z; }
     static int StrokeRef(int z, int i) { return ZoneObjectRef(z) + 1 + i; }
+
+    // clang-format off
+    static inline const std::vector<ParamDef> MAIN_BLOCK_PARAMS = {
+        Default(Param(0, "shadingModel", TYPE_INT), 0),
+        Default(Param(1, "standardMix", TYPE_FLOAT, P_ANIMATABLE), 50.0f),  // percent
+        Default(Param(2, "highlightColor", TYPE_RGBA, P_ANIMATABLE), Color(1.0f, 1.0f, 1.0f)),
+        Default(Param(3, "highlightBlendMode", TYPE_INT), 0),
+        Default(Param(4, "highlightSize", TYPE_FLOAT), 30.0f),              // Varnel 3: an int
+        Default(Param(9, "highlightMapAmount", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
+        Default(Param(11, "outlineSoftness", TYPE_PCNT_FRAC), 0.5f),
+        Param(12, "layers", TYPE_MTL_TAB),                                  // 0 entries
+        Param(13, "patternMap", TYPE_TEXMAP),
+        TabCount(Param(16, "curve", TYPE_FLOAT_TAB), 3),                    // custom curve
+        Default(Param(20, "legacyFlags", TYPE_INT), 0),                     // none in Varnel 3
+    };
+
+    // The block of zone z.
+    static std::vector<ParamDef> ZoneBlockParams(int z) {
+        return {
+            Default(Param(0, "start", TYPE_FLOAT), 0.0f),       // percent, the lower boundary
+            Default(Param(1, "end", TYPE_FLOAT), 100.0f),       // percent, the upper boundary
+            TabCount(Param(2, "zoneMaps", TYPE_TEXMAP_TAB), 2),
+            Default(Param(3, "color", TYPE_RGBA, P_ANIMATABLE), Color(0.5f, 0.5f, 0.5f)),
+            Default(Param(5, "mapOn", TYPE_INT, P_ANIMATABLE), 0),
+            Param(6, "patternMap", TYPE_TEXMAP),
+            Default(Param(7, "blendMode", TYPE_INT), 0),
+            Default(TabCount(Param(9, "strokeOn", TYPE_INT_TAB), STROKES_PER_ZONE), 1),
+            Default(Param(10, "shadowOnly", TYPE_BOOL), 0),
+            Default(Param(11, "zoneNumber", TYPE_INT), z + 1),  // the Varnel 3 zone's ID, so a
+                                                                // block copy carries it
+            Param(12, "patternOffset", TYPE_POINT3),
+            Default(Param(13, "patternDensity", TYPE_PCNT_FRAC), 0.5f),
+        };
+    }
+    // clang-format on
 
     Vrn2Mtl();
 

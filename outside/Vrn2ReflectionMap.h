@@ -1,30 +1,9 @@
 // Stand-in of the Varnel 2 reflection/refraction map.
 //
 // References:
-//   ref  holds
-//   0    parameter block 0
-//   1    parameter block 1
-// Sub-texmap 0 is parameter 2 of block 0.
-//
-// Parameter block 0:
-//   id  type          default    meaning
-//   0   float, anim   100        amount, percent
-//   1   colour, anim  (1, 1, 1)  tint
-//   2   texmap        empty      environment map (sub-texmap 0)
-//   3   float         1.5        index of refraction
-//   4   int           4          samples
-//   5   float         0          blur
-//   6   int, anim     0          outline off (1 = outline not reflected)
-//   7   int, anim     0          highlight off
-//   8   int, anim     0          zones off
-//   9   int, anim     0          strokes off
-//   10  int, anim     0          shadow off
-//   11  float         0          falloff
-//   12  int           0          mode (0 reflection, 1 refraction)
-// Parameter block 1:
-//   id  type          default    meaning
-//   0   float, anim   1          strength
-//   1   texmap        empty      mask
+//   PBLOCK0_REF  parameter block 0 (BLOCK0_PARAMS)
+//   PBLOCK1_REF  parameter block 1 (BLOCK1_PARAMS, which the Varnel 3 map kept)
+// Sub-texmap 0 is parameter MAP_PARAM of block 0.
 #pragma once
 
 #include "SlotObject.h"
@@ -33,6 +12,29 @@ class Vrn2ReflectionMap : public SlotObject<Texmap> {
 public:
     static inline const Class_ID CLASS_ID = Class_ID(0x54022257, 0x0814ed97);
     enum { PBLOCK0_REF = 0, PBLOCK1_REF = 1, MAP_PARAM = 2 };
+
+    // clang-format off
+    static inline const std::vector<ParamDef> BLOCK0_PARAMS = {
+        Default(Param(0, "amount", TYPE_FLOAT, P_ANIMATABLE), 100.0f),  // percent
+        Default(Param(1, "tint", TYPE_RGBA, P_ANIMATABLE), Color(1.0f, 1.0f, 1.0f)),
+        Param(MAP_PARAM, "map", TYPE_TEXMAP),                           // environment map
+        Default(Param(3, "ior", TYPE_FLOAT), 1.5f),                     // index of refraction
+        Default(Param(4, "samples", TYPE_INT), 4),
+        Default(Param(5, "blur", TYPE_FLOAT), 0.0f),
+        Default(Param(6, "outlineOff", TYPE_INT, P_ANIMATABLE), 0),     // 1 = outline not reflected
+        Default(Param(7, "highlightOff", TYPE_INT, P_ANIMATABLE), 0),
+        Default(Param(8, "zonesOff", TYPE_INT, P_ANIMATABLE), 0),
+        Default(Param(9, "strokesOff", TYPE_INT, P_ANIMATABLE), 0),
+        Default(Param(10, "shadowOff", TYPE_INT, P_ANIMATABLE), 0),
+        Default(Param(11, "falloff", TYPE_FLOAT), 0.0f),
+        Default(Param(12, "mode", TYPE_INT), 0),                        // 1 = refraction
+    };
+
+    static inline const std::vector<ParamDef> BLOCK1_PARAMS = {
+        Default(Param(0, "strength", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
+        Param(1, "mask", TYPE_TEXMAP),
+    };
+    // clang-format on
 
     Vrn2ReflectionMap();
     Class_ID ClassID() override { return Vrn2ReflectionMap::CLASS_ID; }

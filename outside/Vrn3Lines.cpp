@@ -5,48 +5,13 @@
 
 namespace {
 
-// clang-format off
-
-ParamBlockDesc2 effectBlock(0, "line", {
-    Default(Param(0, "lineScale", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
-    Default(Param(1, "antialiasing", TYPE_INT), 0),
-    Param(2, "comment", TYPE_STRING),
-});
-
-ParamBlockDesc2 lineSetBlock0(0, "lineSet", {
-    Default(Param(0, "width", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
-    Default(Param(1, "type", TYPE_INT), 0),
-    Default(Param(2, "reserved", TYPE_FLOAT), 9.0f),
-    Param(3, "color", TYPE_RGBA, P_ANIMATABLE),
-    TabCount(Param(8, "pressure", TYPE_FLOAT_TAB), 1),
-});
-
-ParamBlockDesc2 lineSetBlock1(1, "quality", {
-    Default(Param(0, "quality", TYPE_FLOAT), 7.0f),
-});
-
-std::vector<ParamDef> GroupParams() {
-    return {
-        Default(Param(0, "useOwn", TYPE_INT), 0),
-        Default(Param(1, "setting", TYPE_INT), 1),
-        Default(Param(9, "visibleEdges", TYPE_INT), 0),
-        Default(Param(10, "hiddenEdges", TYPE_INT), 0),
-        Default(Param(5, "scale", TYPE_FLOAT), 1.0f),
-    };
-}
-
-ParamBlockDesc2 lineSetBlock2(2, "groupA", GroupParams());
-ParamBlockDesc2 lineSetBlock3(3, "groupB", GroupParams());
-
-std::vector<ParamDef> DetectionParams() {
-    return {
-        Default(Param(0, "mode", TYPE_INT), 0),
-        Default(Param(3, "threshold", TYPE_FLOAT), 0.0f),
-    };
-}
-
-ParamBlockDesc2 lineSetBlock4(4, "detectionA", DetectionParams());
-ParamBlockDesc2 lineSetBlock5(5, "detectionB", DetectionParams());
+ParamBlockDesc2 effectBlock(0, "line", Vrn3LineEffect::BLOCK_PARAMS);
+ParamBlockDesc2 lineSetBlock0(0, "lineSet", Vrn3LineSet::BLOCK0_PARAMS);
+ParamBlockDesc2 lineSetBlock1(1, "quality", Vrn3LineSet::BLOCK1_PARAMS);
+ParamBlockDesc2 lineSetBlock2(2, "groupA", Vrn3LineSet::GROUP_PARAMS);
+ParamBlockDesc2 lineSetBlock3(3, "groupB", Vrn3LineSet::GROUP_PARAMS);
+ParamBlockDesc2 lineSetBlock4(4, "detectionA", Vrn3LineSet::DETECTION_PARAMS);
+ParamBlockDesc2 lineSetBlock5(5, "detectionB", Vrn3LineSet::DETECTION_PARAMS);
 
 std::vector<RefSlot> LineSetLayout() {
     std::vector<RefSlot> slots(Vrn3LineSet::NUM_REFS, AnySlot());
@@ -60,32 +25,10 @@ std::vector<RefSlot> LineSetLayout() {
     return slots;
 }
 
-ParamBlockDesc2 brushBlock(0, "brush", {
-    Default(Param(0, "size", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
-    Default(Param(1, "shape", TYPE_INT), 0),
-    Default(Param(2, "spacing", TYPE_FLOAT), 5.0f),
-    Param(3, "color", TYPE_RGBA, P_ANIMATABLE),
-    Default(Param(4, "blend", TYPE_INT), 0),
-    Default(Param(5, "opacity", TYPE_FLOAT), 1.0f),
-    Default(Param(6, "flow", TYPE_INT), 0),
-    Default(Param(7, "tipColor", TYPE_RGBA), Color(1.0f, 1.0f, 1.0f)),
-    Default(Param(8, "tipShape", TYPE_INT), 0),
-});
-
-ParamBlockDesc2 subMapBlock0(0, "brushMap", {
-    Default(Param(0, "strength", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
-    Param(1, "mask", TYPE_TEXMAP),
-});
-
-ParamBlockDesc2 subMapBlock1(1, "brushMapMode", {
-    Default(Param(0, "mode", TYPE_INT), 0),
-});
-
-ParamBlockDesc2 subMapBlock2(2, "brushMapSoftness", {
-    Default(Param(0, "softness", TYPE_FLOAT), 3.0f),
-});
-
-// clang-format on
+ParamBlockDesc2 brushBlock(0, "brush", Vrn3Brush::BLOCK_PARAMS);
+ParamBlockDesc2 subMapBlock0(0, "brushMap", Vrn3BrushSubMap::BLOCK0_PARAMS);
+ParamBlockDesc2 subMapBlock1(1, "brushMapMode", Vrn3BrushSubMap::BLOCK1_PARAMS);
+ParamBlockDesc2 subMapBlock2(2, "brushMapSoftness", Vrn3BrushSubMap::BLOCK2_PARAMS);
 
 }  // namespace
 

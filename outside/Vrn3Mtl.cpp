@@ -7,37 +7,9 @@
 
 namespace {
 
-// clang-format off
-ParamBlockDesc2 mainBlock(0, "main", {
-    Default(Param(0, "shadingModel", TYPE_INT), 0),
-    Default(Param(1, "standardMix", TYPE_FLOAT, P_ANIMATABLE), 50.0f),
-    Default(Param(2, "highlightColor", TYPE_RGBA, P_ANIMATABLE), Color(1.0f, 1.0f, 1.0f)),
-    Default(Param(3, "highlightBlendMode", TYPE_INT), 0),
-    Default(Param(4, "highlightSize", TYPE_INT), 30),
-    Default(Param(5, "highlightGlossiness", TYPE_INT), 40),
-    Default(Param(6, "highlightSharpness", TYPE_INT), 90),
-    Default(Param(7, "highlightAnisotropy", TYPE_INT), 0),
-    Default(Param(8, "highlightOrientation", TYPE_INT), 0),
-    Default(Param(9, "highlightMapAmount", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
-    Default(Param(10, "highlightMapOn", TYPE_INT), 1),
-    Default(Param(11, "outlineSoftness", TYPE_PCNT_FRAC), 0.5f),
-    Param(12, "layers", TYPE_MTL_TAB),
-    Param(13, "patternMap", TYPE_TEXMAP),
-    Default(Param(14, "bumpOn", TYPE_INT), 0),
-    Default(Param(15, "bumpAmount", TYPE_INT), 30),
-    Param(16, "curve", TYPE_FLOAT_TAB),
-    Default(Param(17, "reflectionOn", TYPE_INT), 0),
-    Default(Param(18, "reflectionAmount", TYPE_INT), 100),
-});
-
-ParamBlockDesc2 outlineBlock(1, "outline", {
-    Default(Param(0, "width", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
-});
-
-ParamBlockDesc2 shadowBlock(2, "shadow", {
-    Default(Param(0, "density", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
-});
-// clang-format on
+ParamBlockDesc2 mainBlock(0, "main", Vrn3Mtl::MAIN_BLOCK_PARAMS);
+ParamBlockDesc2 outlineBlock(1, "outline", Vrn3Mtl::OUTLINE_BLOCK_PARAMS);
+ParamBlockDesc2 shadowBlock(2, "shadow", Vrn3Mtl::SHADOW_BLOCK_PARAMS);
 
 const int blockRefs[3] = {Vrn3Mtl::MAIN_PBLOCK_REF, Vrn3Mtl::OUTLINE_PBLOCK_REF,
                           Vrn3Mtl::SHADOW_PBLOCK_REF};

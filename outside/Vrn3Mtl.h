@@ -1,39 +1,20 @@
 // Stand-in of the Varnel 3 material: a base material wrapped with shading
 // zones, a highlight and maps.
 //
-// References:
-//   0        parameter block 0 (main)
-//   1        base material: sub-material 0 (a Standard material when the host has one)
-//   2        parameter block 1 (outline)
-//   3        outline map: sub-texmap 5
-//   4        settings object (Vrn3MtlSettings), present from creation
-//   5        parameter block 2 (shadow)
-//   6 .. 10  sub-texmaps 0 .. 4: highlight colour, highlight level, highlight
-//            glossiness, bump, reflection
-//   11 + k   zone k of the zone list
+// References (the REF constants below):
+//   MAIN_PBLOCK_REF       parameter block 0 (main)
+//   BASE_MTL_REF          base material: sub-material 0 (a Standard material when the host has one)
+//   OUTLINE_PBLOCK_REF    parameter block 1 (outline)
+//   OUTLINE_MAP_REF       outline map: sub-texmap 5
+//   SETTINGS_REF          settings object (Vrn3MtlSettings), present from creation
+//   SHADOW_PBLOCK_REF     parameter block 2 (shadow)
+//   FIRST_MAP_REF + i     sub-texmap i, i = 0 .. NUM_MAP_REFS - 1: highlight colour,
+//                         highlight level, highlight glossiness, bump, reflection
+//   FIRST_ZONE_REF + k    zone k of the zone list
 //
-// Parameter block 0 (IDs are the plug-in's and never change):
-//   id  type          default        meaning
-//   0   int           0              shading model
-//   1   float, anim   50             standard mix of the base material, percent
-//   2   colour, anim  (1, 1, 1)      highlight colour
-//   3   int           0              highlight blend mode (1 = Add)
-//   4   int           30             highlight size
-//   5   int           40             highlight glossiness
-//   6   int           90             highlight sharpness
-//   7   int           0              highlight anisotropy
-//   8   int           0              highlight orientation
-//   9   float, anim   100            highlight map amount, percent
-//   10  int           1              highlight map enabled
-//   11  percent frac  0.5            outline softness
-//   12  material tab  0 entries      layered materials
-//   13  texmap        empty          pattern map
-//   14  int           0              bump map enabled
-//   15  int           30             bump amount, percent
-//   16  float table   0 entries      custom curve
-//   17  int           0              reflection map enabled
-//   18  int           100            reflection amount, percent
-// Blocks 1 and 2 hold one float (ID 0, default 1) each.
+// Parameter blocks 0, 1 and 2 are MAIN_BLOCK_PARAMS, OUTLINE_BLOCK_PARAMS and
+// SHADOW_BLOCK_PARAMS below (IDs are the plug-in's and never change). The
+// standard mix is that of the base material.
 //
 // Zone-list interface (0x6e686977, 0x6ca31003): 1 set zones (table), 2 zone
 // count, 3 zone at index. A new material has two default zones.
@@ -59,6 +40,38 @@ public:
         FIRST_ZONE_REF = 11,
         NUM_SUBTEXMAPS = 6,
     };
+
+    // clang-format off
+    static inline const std::vector<ParamDef> MAIN_BLOCK_PARAMS = {
+        Default(Param(0, "shadingModel", TYPE_INT), 0),
+        Default(Param(1, "standardMix", TYPE_FLOAT, P_ANIMATABLE), 50.0f),          // percent
+        Default(Param(2, "highlightColor", TYPE_RGBA, P_ANIMATABLE), Color(1.0f, 1.0f, 1.0f)),
+        Default(Param(3, "highlightBlendMode", TYPE_INT), 0),                       // 1 = Add
+        Default(Param(4, "highlightSize", TYPE_INT), 30),
+        Default(Param(5, "highlightGlossiness", TYPE_INT), 40),
+        Default(Param(6, "highlightSharpness", TYPE_INT), 90),
+        Default(Param(7, "highlightAnisotropy", TYPE_INT), 0),
+        Default(Param(8, "highlightOrientation", TYPE_INT), 0),
+        Default(Param(9, "highlightMapAmount", TYPE_FLOAT, P_ANIMATABLE), 100.0f),  // percent
+        Default(Param(10, "highlightMapOn", TYPE_INT), 1),
+        Default(Param(11, "outlineSoftness", TYPE_PCNT_FRAC), 0.5f),
+        Param(12, "layers", TYPE_MTL_TAB),                                          // 0 entries
+        Param(13, "patternMap", TYPE_TEXMAP),
+        Default(Param(14, "bumpOn", TYPE_INT), 0),
+        Default(Param(15, "bumpAmount", TYPE_INT), 30),                             // percent
+        Param(16, "curve", TYPE_FLOAT_TAB),                                         // custom curve
+        Default(Param(17, "reflectionOn", TYPE_INT), 0),
+        Default(Param(18, "reflectionAmount", TYPE_INT), 100),                      // percent
+    };
+
+    static inline const std::vector<ParamDef> OUTLINE_BLOCK_PARAMS = {
+        Default(Param(0, "width", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
+    };
+
+    static inline const std::vector<ParamDef> SHADOW_BLOCK_PARAMS = {
+        Default(Param(0, "density", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
+    };
+    // clang-format on
 
     Vrn3Mtl();
 

@@ -2,21 +2,9 @@
 
 namespace {
 
-// clang-format off
-ParamBlockDesc2 settingsBlock0(0, "settings", {
-    Default(Param(0, "scale", TYPE_FLOAT, P_ANIMATABLE), 1.0f),
-    TabCount(Param(1, "flags", TYPE_INT_TAB), 2),
-});
-
-ParamBlockDesc2 settingsBlock1(1, "extra", {
-    Default(Param(0, "mode", TYPE_INT), 0),
-});
-
-ParamBlockDesc2 nestedBlock(0, "nested", {
-    Default(Param(0, "level", TYPE_FLOAT, P_ANIMATABLE), 0.0f),
-    Default(Param(1, "count", TYPE_INT), 0),
-});
-// clang-format on
+ParamBlockDesc2 settingsBlock0(0, "settings", Vrn3MtlSettings::BLOCK0_PARAMS);
+ParamBlockDesc2 settingsBlock1(1, "extra", Vrn3MtlSettings::BLOCK1_PARAMS);
+ParamBlockDesc2 nestedBlock(0, "nested", Vrn3NestedSettings::BLOCK_PARAMS);
 
 bool IsBlock(RefTargetHandle t) { return !t || t->SuperClassID() == PARAMETER_BLOCK2_CLASS_ID; }
 

@@ -4,27 +4,7 @@
 
 namespace {
 
-// The on/off-per-stroke table of block 0.
-const ParamID strokeOnParam = 9;
-
-// clang-format off
-ParamBlockDesc2 zoneBlock(0, "zone", {
-    Default(Param(0, "start", TYPE_FLOAT, P_ANIMATABLE), 0.0f),
-    Default(Param(1, "end", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
-    TabCount(Param(2, "zoneMaps", TYPE_TEXMAP_TAB), 2),
-    Default(Param(3, "color", TYPE_RGBA, P_ANIMATABLE), Color(0.5f, 0.5f, 0.5f)),
-    Default(Param(4, "mapAmount", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
-    Default(Param(5, "mapOn", TYPE_INT, P_ANIMATABLE), 0),
-    Param(6, "patternMap", TYPE_TEXMAP),
-    Default(Param(7, "blendMode", TYPE_INT), 0),
-    Default(Param(8, "standardMix", TYPE_FLOAT, P_ANIMATABLE), 100.0f),
-    Default(TabCount(Param(9, "strokeOn", TYPE_INT_TAB), 1), 1),
-    Default(Param(10, "shadowOnly", TYPE_BOOL), 0),
-    Default(Param(11, "zoneNumber", TYPE_INT), 1),
-    Param(12, "patternOffset", TYPE_POINT3),
-    Default(Param(13, "patternDensity", TYPE_PCNT_FRAC), 0.5f),
-});
-// clang-format on
+ParamBlockDesc2 zoneBlock(0, "zone", Vrn3Zone::ZONE_BLOCK_PARAMS);
 
 }  // namespace
 
@@ -38,8 +18,8 @@ FPStatus Vrn3Zone::StrokeListInterface::Invoke(FunctionID fid, FPValue& result, 
 }
 
 void Vrn3Zone::MatchStrokeTable() {
-    if (pblock && pblock->Count(strokeOnParam) != strokes.Count())
-        pblock->SetCount(strokeOnParam, strokes.Count());
+    if (pblock && pblock->Count(STROKE_ON_PARAM) != strokes.Count())
+        pblock->SetCount(STROKE_ON_PARAM, strokes.Count());
 }
 
 Vrn3Zone::Vrn3Zone() : strokes(this, FIRST_STROKE_REF), strokeList(*this) {

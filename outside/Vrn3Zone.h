@@ -2,31 +2,17 @@
 // range, with its own strokes.
 //
 // References:
-//   0       parameter block 0
-//   1       the zone's map (a Texmap, may be empty)
-//   2 + i   stroke i of the zone's stroke list (entries may be empty)
+//   PBLOCK_REF            parameter block 0
+//   MAP_REF               the zone's map (a Texmap, may be empty)
+//   FIRST_STROKE_REF + i  stroke i of the zone's stroke list (entries may be empty)
 //
-// Parameter block 0 (IDs are the plug-in's and never change):
-//   id  type             default           meaning
-//   0   float, anim      0                 start, percent of the lighting range
-//   1   float, anim      100               end, percent
-//   2   texmap table     2 entries, empty  zone maps
-//   3   colour, anim     (0.5, 0.5, 0.5)   colour
-//   4   float, anim      100               map amount, percent
-//   5   int, anim        0                 map enabled
-//   6   texmap           empty             pattern map
-//   7   int              0                 blend mode (3 = Multiply)
-//   8   float, anim      100               standard mix, percent
-//   9   int table        1 entry: 1        on/off per stroke
-//   10  bool             0                 shadow only
-//   11  int              1                 zone number, 1 to 8
-//   12  point3           (0, 0, 0)         pattern offset
-//   13  percent fraction 0.5               pattern density
+// Parameter block 0 is ZONE_BLOCK_PARAMS below (IDs are the plug-in's and
+// never change).
 //
 // Stroke-list interface (0x75a156a0, 0x19017a72): 0 set strokes (table),
 // 1 stroke count, 2 stroke at index. A new zone has one default stroke.
-// Setting the strokes gives table 9 one entry per stroke: entries kept keep
-// their values, new ones take the default.
+// Setting the strokes gives table STROKE_ON_PARAM one entry per stroke:
+// entries kept keep their values, new ones take the default.
 //
 // A clone has its own block (values copied), its own copy of the map and of
 // every stroke.
@@ -42,6 +28,27 @@ public:
         Interface_ID(0x75a156a0, 0x19017a72);
     static inline const Class_ID CLASS_ID = Class_ID(0x20101757, 0x08140210);
     enum { PBLOCK_REF = 0, MAP_REF = 1, FIRST_STROKE_REF = 2 };
+    static constexpr ParamID STROKE_ON_PARAM = 9;
+
+    // clang-format off
+    static inline const std::vector<ParamDef> ZONE_BLOCK_PARAMS = {
+        // start and end are percents of the lighting range
+        Default(Param(0, "start", TYPE_FLOAT, P_ANIMATABLE), 0.0f),          // percent
+        Default(Param(1, "end", TYPE_FLOAT, P_ANIMATABLE), 100.0f),          // percent
+        TabCount(Param(2, "zoneMaps", TYPE_TEXMAP_TAB), 2),                  // entries start empty
+        Default(Param(3, "color", TYPE_RGBA, P_ANIMATABLE), Color(0.5f, 0.5f, 0.5f)),
+        Default(Param(4, "mapAmount", TYPE_FLOAT, P_ANIMATABLE), 100.0f),    // percent
+        Default(Param(5, "mapOn", TYPE_INT, P_ANIMATABLE), 0),
+        Param(6, "patternMap", TYPE_TEXMAP),
+        Default(Param(7, "blendMode", TYPE_INT), 0),                         // 3 = Multiply
+        Default(Param(8, "standardMix", TYPE_FLOAT, P_ANIMATABLE), 100.0f),  // percent
+        Default(TabCount(Param(STROKE_ON_PARAM, "strokeOn", TYPE_INT_TAB), 1), 1),
+        Default(Param(10, "shadowOnly", TYPE_BOOL), 0),
+        Default(Param(11, "zoneNumber", TYPE_INT), 1),                       // 1 to 8
+        Param(12, "patternOffset", TYPE_POINT3),
+        Default(Param(13, "patternDensity", TYPE_PCNT_FRAC), 0.5f),
+    };
+    // clang-format on
 
     Vrn3Zone();
 
