@@ -130,9 +130,11 @@ public:
 
     BlockID ID() const { return desc->ID; }
     ParamBlockDesc2* GetDesc() const { return desc; }
-    ReferenceMaker* GetOwner() const { return owner; }
+    // The maker that the block belongs to; null once that maker is gone (the
+    // block may live on while something else references it).
+    ReferenceMaker* GetOwner() const;
     // A clone learns its owner from the object that takes it.
-    void SetOwner(ReferenceMaker* m) { owner = m; }
+    void SetOwner(ReferenceMaker* m);
 
     int NumParams() const { return desc->Count(); }
     // The ID of the parameter at index i, or -1 outside the block.
@@ -256,6 +258,10 @@ private:
 
     ParamBlockDesc2* desc;
     ReferenceMaker* owner;
+    // The owner does not tell the block when it goes: the block knows it by
+    // address and serial, so that a new maker at the old address is not taken
+    // for it.
+    ReferenceMaker::Serial ownerSerial;
     std::vector<Param> params;
 };
 

@@ -82,6 +82,9 @@ public:
 
 private:
     ReferenceTarget* target;
+    // The target by its serial too: a target deleted during the walk ends it
+    // (its list went with it), and a new object at its address is not it.
+    unsigned long long targetSerial = 0;
     RefListItem* current = nullptr;
     bool started = false;
 };
@@ -149,6 +152,12 @@ public:
     // Host internal: what the host has recorded this maker to reference.
     const std::vector<ReferenceTarget*>& HeldTargets() const { return held; }
 
+    // Host internal: a number that no other maker of this process ever had.
+    // Records that outlive the moment name a maker by address and serial, so
+    // that a new maker built where a deleted one was is never taken for it.
+    typedef unsigned long long Serial;
+    Serial HostSerial() const { return serial; }
+
 protected:
     // Host internal: the one place where a slot changes. record puts an undo
     // record when the hold is recording.
@@ -171,6 +180,7 @@ private:
     // The targets this maker references, one entry per reference: the host's
     // own record, so that it can unhook a maker without asking it.
     std::vector<ReferenceTarget*> held;
+    Serial serial;
 };
 
 class SDKAPI ReferenceTarget : public ReferenceMaker {

@@ -34,6 +34,9 @@ SDKAPI int ResetHost(std::vector<CStr>* stragglers = nullptr);
 // Reference targets alive now (the host's own internal makers excluded).
 SDKAPI int LiveTargetCount();
 SDKAPI bool IsLive(const ReferenceMaker* m);
+// Whether m is alive and still the maker that had serial (not a new one that
+// took the address of a deleted one).
+SDKAPI bool IsLive(const ReferenceMaker* m, ReferenceMaker::Serial serial);
 // Empty when, for every live maker, its slots, the host's record of what it
 // references and every target's dependents agree; else the first disagreement.
 SDKAPI CStr CheckReferenceIntegrity();

@@ -10,6 +10,8 @@
 
 struct HostState {
     std::unordered_set<const ReferenceMaker*> liveMakers;
+    // Never reset, not even by ResetHost: a serial is never given twice.
+    ReferenceMaker::Serial lastSerial = 0;
     std::unordered_set<const ReferenceMaker*> hostOwned;
     std::vector<CStr> diagnostics;
     std::vector<ClassDesc*> classes;

@@ -202,7 +202,8 @@ IParamBlock2* CreateParameterBlock2(ParamBlockDesc2* pdesc, ReferenceMaker* owne
     return new IParamBlock2(pdesc, owner);
 }
 
-IParamBlock2::IParamBlock2(ParamBlockDesc2* pdesc, ReferenceMaker* o) : desc(pdesc), owner(o) {
+IParamBlock2::IParamBlock2(ParamBlockDesc2* pdesc, ReferenceMaker* o)
+    : desc(pdesc), owner(o), ownerSerial(o ? o->HostSerial() : 0) {
     params.resize(static_cast<size_t>(desc->Count()));
     for (int i = 0; i < desc->Count(); ++i) {
         const ParamDef& d = desc->ParamDefAt(i);
@@ -211,6 +212,15 @@ IParamBlock2::IParamBlock2(ParamBlockDesc2* pdesc, ReferenceMaker* o) : desc(pde
 }
 
 IParamBlock2::~IParamBlock2() = default;
+
+ReferenceMaker* IParamBlock2::GetOwner() const {
+    return StandIn::IsLive(owner, ownerSerial) ? owner : nullptr;
+}
+
+void IParamBlock2::SetOwner(ReferenceMaker* m) {
+    owner = m;
+    ownerSerial = m ? m->HostSerial() : 0;
+}
 
 IParamBlock2::Entry IParamBlock2::DefaultEntry(const ParamDef& d) {
     Entry def;

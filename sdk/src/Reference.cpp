@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 #include "Hold.h"
 #include "HostState.h"
@@ -71,15 +72,23 @@ void RefList::Cleanup() {
 // ------------------------------------------------------- DependentIterator
 
 DependentIterator::DependentIterator(ReferenceTarget* t) : target(t) {
-    if (target) ++target->refList.iterating;
+    if (!target) return;
+    targetSerial = target->HostSerial();
+    ++target->refList.iterating;
 }
 
 DependentIterator::~DependentIterator() {
-    if (target && StandIn::IsLive(target)) --target->refList.iterating;
+    if (target && StandIn::IsLive(target, targetSerial)) --target->refList.iterating;
 }
 
 ReferenceMaker* DependentIterator::Next() {
     if (!target) return nullptr;
+    if (!StandIn::IsLive(target, targetSerial)) {
+        Report("DependentIterator: the target was deleted during the walk of its dependents");
+        target = nullptr;
+        current = nullptr;
+        return nullptr;
+    }
     current = started ? (current ? current->next : nullptr) : target->refList.first;
     started = true;
     while (current && !current->maker) current = current->next;
@@ -128,14 +137,14 @@ ReferenceTarget* CloneRefHierarchy(ReferenceTarget* rt) {
 class RefChangeRestore : public RestoreObj {
 public:
     RefChangeRestore(ReferenceMaker* m, int which, ReferenceTarget* o, ReferenceTarget* n)
-        : maker(m), key(m->KeyOfSlot(which)), oldTarg(o), newTarg(n) {
+        : maker(m), makerSerial(m->HostSerial()), key(m->KeyOfSlot(which)), oldTarg(o), newTarg(n) {
         Pin(maker->IsRefTarget() ? static_cast<ReferenceTarget*>(maker) : nullptr);
         Pin(oldTarg);
         Pin(newTarg);
     }
     ~RefChangeRestore() override {
-        for (ReferenceTarget* t : pinned)
-            if (StandIn::IsLive(t)) t->HoldUnlock();
+        for (auto& p : pinned)
+            if (StandIn::IsLive(p.first, p.second)) p.first->HoldUnlock();
     }
     void Restore(int) override { Apply(oldTarg); }
     void Redo() override { Apply(newTarg); }
@@ -145,10 +154,12 @@ private:
     void Pin(ReferenceTarget* t) {
         if (!t) return;
         t->HoldLock();
-        pinned.push_back(t);
+        pinned.emplace_back(t, t->HostSerial());
     }
     void Apply(ReferenceTarget* t) {
-        if (!StandIn::IsLive(maker)) {
+        // A plain maker is not pinned: it may be gone, and a new one may
+        // stand at its address.
+        if (!StandIn::IsLive(maker, makerSerial)) {
             Report("undo: the maker of a recorded reference change is gone");
             return;
         }
@@ -163,15 +174,16 @@ private:
     }
 
     ReferenceMaker* maker;
+    ReferenceMaker::Serial makerSerial;
     ReferenceMaker::SlotKey key;  // the slot, by a name that survives table resizes
     ReferenceTarget* oldTarg;
     ReferenceTarget* newTarg;
-    std::vector<ReferenceTarget*> pinned;
+    std::vector<std::pair<ReferenceTarget*, ReferenceMaker::Serial>> pinned;
 };
 
 // ----------------------------------------------------------- ReferenceMaker
 
-ReferenceMaker::ReferenceMaker() { Host().liveMakers.insert(this); }
+ReferenceMaker::ReferenceMaker() : serial(++Host().lastSerial) { Host().liveMakers.insert(this); }
 
 ReferenceMaker::~ReferenceMaker() {
     // A maker deleted without DeleteThis still lets go of its targets, so that
@@ -379,16 +391,25 @@ void ReferenceTarget::Detach() {
 // object usable again before the records put earlier give its slots back.
 class DeleteRestore : public RestoreObj {
 public:
-    explicit DeleteRestore(ReferenceTarget* t) : target(t) { target->HoldLock(); }
-    ~DeleteRestore() override {
-        if (StandIn::IsLive(target)) target->HoldUnlock();
+    explicit DeleteRestore(ReferenceTarget* t) : target(t), serial(t->HostSerial()) {
+        target->HoldLock();
     }
-    void Restore(int) override { target->deleted = false; }
-    void Redo() override { target->deleted = true; }
+    ~DeleteRestore() override {
+        if (StandIn::IsLive(target, serial)) target->HoldUnlock();
+    }
+    void Restore(int) override { SetDeleted(false); }
+    void Redo() override { SetDeleted(true); }
     CStr Description() override { return CStr("Delete"); }
 
 private:
+    void SetDeleted(bool d) {
+        // Pinned, the object goes only by a plain delete, which the host
+        // reports; a new object at its address is left alone.
+        if (StandIn::IsLive(target, serial)) target->deleted = d;
+    }
+
     ReferenceTarget* target;
+    ReferenceMaker::Serial serial;
 };
 
 void ReferenceTarget::DeleteThis() {

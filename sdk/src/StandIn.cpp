@@ -72,6 +72,11 @@ int NumClassDescs() { return static_cast<int>(Host().classes.size()); }
 
 bool IsLive(const ReferenceMaker* m) { return m && Host().liveMakers.count(m) != 0; }
 
+bool IsLive(const ReferenceMaker* m, ReferenceMaker::Serial serial) {
+    // The address first: only a live maker may be read.
+    return IsLive(m) && m->HostSerial() == serial;
+}
+
 int LiveTargetCount() {
     int n = 0;
     for (const ReferenceMaker* m : Host().liveMakers) {

@@ -58,6 +58,18 @@ public:
     IParamBlock2* pb = nullptr;
 };
 
+// A maker that only references one target, as a plug-in's holder may keep
+// another object's block.
+class Keeper : public ReferenceMaker {
+public:
+    int NumRefs() override { return 1; }
+    RefTargetHandle GetReference(int i) override { return i == 0 ? kept : nullptr; }
+    void SetReference(int i, RefTargetHandle t) override {
+        if (i == 0) kept = t;
+    }
+    RefTargetHandle kept = nullptr;
+};
+
 // A float controller that keeps one value per time it was given.
 class KeyedFloat : public Control {
 public:
@@ -134,6 +146,21 @@ TEST_F(ParamBlockTest, BlockIsAReferenceTargetOwnedByItsMaker) {
     DependentIterator it(pb);
     EXPECT_EQ(it.Next(), owner);
     owner->DeleteThis();
+}
+
+TEST_F(ParamBlockTest, BlockThatOutlivesItsOwnerNoLongerNamesIt) {
+    Keeper keeper;
+    keeper.ReplaceReference(0, pb);
+    owner->DeleteThis();
+    EXPECT_EQ(pb->GetOwner(), nullptr);
+    // Still a whole block: values and objects go in and read back.
+    EXPECT_TRUE(pb->SetValue(0, 0, 2.5f));
+    EXPECT_FLOAT_EQ(pb->GetFloat(0), 2.5f);
+    Mtl* m = Scene::Standard("m");
+    EXPECT_TRUE(pb->SetValue(4, 0, m));
+    EXPECT_EQ(pb->GetMtl(4), m);
+    pb->SetOwner(&keeper);
+    EXPECT_EQ(pb->GetOwner(), &keeper);
 }
 
 TEST_F(ParamBlockTest, DescriptorOrderIdsAndTypes) {

@@ -1,5 +1,6 @@
 // The reference system as the plug-in relies on it: slots and dependents in
 // step, ownership through references, loop refusal, deletion.
+#include <new>
 #include <string>
 #include <vector>
 
@@ -248,6 +249,41 @@ TEST_F(ReferenceTest, IntegrityCheckCatchesAMakerThatBypassesTheHost) {
         c.mend(holder, m);
         EXPECT_STREQ(StandIn::CheckReferenceIntegrity().data(), "") << c.what;
     }
+}
+
+TEST_F(ReferenceTest, RecordedChangeOfAGoneMakerSparesANewMakerAtItsAddress) {
+    Mtl* recorded = Scene::Standard("recorded");
+    Mtl* kept = Scene::Standard("kept");
+    Scene::Node(recorded);
+    Scene::Node(kept);
+    // One place for two makers, one after the other, as a heap may hand out
+    // the memory of a deleted maker to the next one.
+    alignas(Holder) unsigned char place[sizeof(Holder)];
+    Holder* gone = new (place) Holder(1);
+    theHold.Begin();
+    gone->ReplaceReference(0, recorded);
+    theHold.Accept("Reference");
+    gone->~Holder();
+    Holder* fresh = new (place) Holder(1);
+    fresh->ReplaceReference(0, kept);
+
+    EXPECT_TRUE(theHold.Undo());
+    EXPECT_EQ(fresh->slots[0], kept);
+    EXPECT_TRUE(TookDiagnostic("the maker of a recorded reference change is gone"));
+    fresh->~Holder();
+}
+
+TEST_F(ReferenceTest, TargetDeletedDuringAWalkOfItsDependentsEndsTheWalk) {
+    Mtl* m = Scene::Standard("m");
+    Holder first(1), second(1);
+    first.ReplaceReference(0, m);
+    second.ReplaceReference(0, m);
+    DependentIterator it(m);
+    EXPECT_EQ(it.Next(), &first);
+    m->DeleteThis();
+    EXPECT_EQ(it.Next(), nullptr);
+    EXPECT_TRUE(TookDiagnostic("target was deleted during the walk"));
+    EXPECT_EQ(it.Next(), nullptr);
 }
 
 TEST_F(ReferenceTest, MakerDestroyedWithoutDeleteThisStillLetsGo) {
