@@ -23,28 +23,24 @@ class ObjectListRestore : public RestoreObj {
 public:
     ObjectListRestore(ObjectList& l, std::vector<ReferenceTarget*> b,
                       std::vector<ReferenceTarget*> a)
-        : list(l), owner(l.owner), before(std::move(b)), after(std::move(a)) {
-        if (owner->IsRefTarget()) Pin(static_cast<ReferenceTarget*>(owner));
-        for (ReferenceTarget* t : before) Pin(t);
-        for (ReferenceTarget* t : after) Pin(t);
-    }
-    ~ObjectListRestore() override {
-        for (ReferenceTarget* t : pinned)
-            if (StandIn::IsLive(t)) t->HoldUnlock();
+        : list(l),
+          owner(l.owner),
+          ownerSerial(l.owner->HostSerial()),
+          before(std::move(b)),
+          after(std::move(a)) {
+        if (owner->IsRefTarget()) pins.Pin(static_cast<ReferenceTarget*>(owner));
+        for (ReferenceTarget* t : before) pins.Pin(t);
+        for (ReferenceTarget* t : after) pins.Pin(t);
     }
     void Restore(int) override { Apply(before); }
     void Redo() override { Apply(after); }
     CStr Description() override { return CStr("Object list"); }
 
 private:
-    void Pin(ReferenceTarget* t) {
-        if (!t) return;
-        t->HoldLock();
-        pinned.push_back(t);
-    }
     void Apply(const std::vector<ReferenceTarget*>& l) {
-        // The list lives inside its owner: touch it only while the owner does.
-        if (!StandIn::IsLive(owner)) {
+        // The list lives inside its owner: touch it only while the owner does
+        // (a plain owner is not pinned, and a new maker may stand at its address).
+        if (!StandIn::IsLive(owner, ownerSerial)) {
             Report("undo: the owner of a recorded object list is gone");
             return;
         }
@@ -54,8 +50,9 @@ private:
 
     ObjectList& list;
     ReferenceMaker* owner;
+    ReferenceMaker::Serial ownerSerial;
     std::vector<ReferenceTarget*> before, after;
-    std::vector<ReferenceTarget*> pinned;
+    StandIn::HoldPins pins;
 };
 
 void ObjectList::Append(ReferenceTarget* t) {

@@ -71,10 +71,7 @@ public:
           oldKeys(std::move(keysBefore)),
           newPlain(c->plain),
           newKeys(c->keys) {
-        ctrl->HoldLock();
-    }
-    ~KeyTableRestore() override {
-        if (StandIn::IsLive(ctrl)) ctrl->HoldUnlock();
+        pins.Pin(ctrl);
     }
     void Restore(int) override { Apply(oldPlain, oldKeys); }
     void Redo() override { Apply(newPlain, newKeys); }
@@ -92,6 +89,7 @@ private:
     std::map<TimeValue, V> oldKeys;
     V newPlain;
     std::map<TimeValue, V> newKeys;
+    StandIn::HoldPins pins;
 };
 
 template <class V>

@@ -237,6 +237,7 @@ private:
     void Detach();
     void DetachRecorded();
     bool ReachesUpTo(ReferenceTarget* t);
+    std::vector<ReferenceMaker*> DistinctDependents();
 
     RefList refList;
     int holdLocks = 0;

@@ -3,6 +3,7 @@
 // plug-ins used the SDK correctly. Plug-in code never includes this header.
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "ClassDesc.h"
@@ -44,6 +45,30 @@ SDKAPI CStr CheckReferenceIntegrity();
 // How often CloneRefHierarchy ran since the host started (shows which way of
 // cloning a build uses).
 SDKAPI int CloneRefHierarchyCalls();
+
+// The targets an undo record keeps alive: each is locked while the record
+// lives and let go when it ends, unless it is gone already or a newcomer
+// stands at its address. Every record of the host and of the stand-ins pins
+// through this one piece.
+class HoldPins {
+public:
+    HoldPins() = default;
+    HoldPins(const HoldPins&) = delete;
+    HoldPins& operator=(const HoldPins&) = delete;
+    ~HoldPins() {
+        for (auto& p : pinned)
+            if (IsLive(p.first, p.second)) p.first->HoldUnlock();
+    }
+    // Null is ignored.
+    void Pin(ReferenceTarget* t) {
+        if (!t) return;
+        t->HoldLock();
+        pinned.emplace_back(t, t->HostSerial());
+    }
+
+private:
+    std::vector<std::pair<ReferenceTarget*, ReferenceMaker::Serial>> pinned;
+};
 
 }  // namespace StandIn
 

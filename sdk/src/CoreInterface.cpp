@@ -67,14 +67,8 @@ class EffectListRestore : public RestoreObj {
 public:
     EffectListRestore(EffectList* l, std::vector<Effect*> b, std::vector<Effect*> a)
         : list(l), before(std::move(b)), after(std::move(a)) {
-        for (Effect* e : before) e->HoldLock();
-        for (Effect* e : after) e->HoldLock();
-    }
-    ~EffectListRestore() override {
-        for (Effect* e : before)
-            if (StandIn::IsLive(e)) e->HoldUnlock();
-        for (Effect* e : after)
-            if (StandIn::IsLive(e)) e->HoldUnlock();
+        for (Effect* e : before) pins.Pin(e);
+        for (Effect* e : after) pins.Pin(e);
     }
     void Restore(int) override { list->SetList(before); }
     void Redo() override { list->SetList(after); }
@@ -83,6 +77,7 @@ public:
 private:
     EffectList* list;
     std::vector<Effect*> before, after;
+    StandIn::HoldPins pins;
 };
 
 class CoreInterface : public Interface7 {

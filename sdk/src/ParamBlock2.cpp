@@ -124,10 +124,7 @@ public:
     ParamValueRestore(IParamBlock2* b, int p, int e, const IParamBlock2::Entry& before,
                       const IParamBlock2::Entry& after)
         : pb(b), param(p), entry(e), oldValue(before), newValue(after) {
-        pb->HoldLock();
-    }
-    ~ParamValueRestore() override {
-        if (StandIn::IsLive(pb)) pb->HoldUnlock();
+        pins.Pin(pb);
     }
     void Restore(int) override { Apply(oldValue); }
     void Redo() override { Apply(newValue); }
@@ -150,6 +147,7 @@ private:
     int entry;
     IParamBlock2::Entry oldValue;
     IParamBlock2::Entry newValue;
+    StandIn::HoldPins pins;
 };
 
 // Entries of parameters changed as a whole while holding (a table's new
@@ -159,15 +157,11 @@ class ParamTablesRestore : public RestoreObj {
 public:
     ParamTablesRestore(IParamBlock2* b, std::vector<IParamBlock2::EntriesChange> c)
         : pb(b), changes(std::move(c)) {
-        Pin(pb);
+        pins.Pin(pb);
         for (const auto& change : changes) {
-            for (const auto& e : change.before) Pin(e.r), Pin(e.ctrl);
-            for (const auto& e : change.after) Pin(e.r), Pin(e.ctrl);
+            for (const auto& e : change.before) pins.Pin(e.r), pins.Pin(e.ctrl);
+            for (const auto& e : change.after) pins.Pin(e.r), pins.Pin(e.ctrl);
         }
-    }
-    ~ParamTablesRestore() override {
-        for (ReferenceTarget* t : pinned)
-            if (StandIn::IsLive(t)) t->HoldUnlock();
     }
     void Restore(int) override {
         if (pb->IsDeleted()) return;
@@ -181,15 +175,9 @@ public:
     CStr Description() override { return CStr("Parameter tables"); }
 
 private:
-    void Pin(ReferenceTarget* t) {
-        if (!t) return;
-        t->HoldLock();
-        pinned.push_back(t);
-    }
-
     IParamBlock2* pb;
     std::vector<IParamBlock2::EntriesChange> changes;
-    std::vector<ReferenceTarget*> pinned;
+    StandIn::HoldPins pins;
 };
 
 // ------------------------------------------------------------------ block

@@ -138,24 +138,15 @@ class RefChangeRestore : public RestoreObj {
 public:
     RefChangeRestore(ReferenceMaker* m, int which, ReferenceTarget* o, ReferenceTarget* n)
         : maker(m), makerSerial(m->HostSerial()), key(m->KeyOfSlot(which)), oldTarg(o), newTarg(n) {
-        Pin(maker->IsRefTarget() ? static_cast<ReferenceTarget*>(maker) : nullptr);
-        Pin(oldTarg);
-        Pin(newTarg);
-    }
-    ~RefChangeRestore() override {
-        for (auto& p : pinned)
-            if (StandIn::IsLive(p.first, p.second)) p.first->HoldUnlock();
+        pins.Pin(maker->IsRefTarget() ? static_cast<ReferenceTarget*>(maker) : nullptr);
+        pins.Pin(oldTarg);
+        pins.Pin(newTarg);
     }
     void Restore(int) override { Apply(oldTarg); }
     void Redo() override { Apply(newTarg); }
     CStr Description() override { return CStr("Reference change"); }
 
 private:
-    void Pin(ReferenceTarget* t) {
-        if (!t) return;
-        t->HoldLock();
-        pinned.emplace_back(t, t->HostSerial());
-    }
     void Apply(ReferenceTarget* t) {
         // A plain maker is not pinned: it may be gone, and a new one may
         // stand at its address.
@@ -178,7 +169,7 @@ private:
     ReferenceMaker::SlotKey key;  // the slot, by a name that survives table resizes
     ReferenceTarget* oldTarg;
     ReferenceTarget* newTarg;
-    std::vector<std::pair<ReferenceTarget*, ReferenceMaker::Serial>> pinned;
+    StandIn::HoldPins pins;
 };
 
 // ----------------------------------------------------------- ReferenceMaker
@@ -319,15 +310,21 @@ bool ReferenceTarget::ReachesUpTo(ReferenceTarget* t) {
     return false;
 }
 
-RefResult ReferenceTarget::NotifyDependents(Interval changeInt, PartID partID, RefMessage message,
-                                            SClass_ID sclass, BOOL propagate,
-                                            RefTargetHandle hTarg) {
-    (void)hTarg;
+std::vector<ReferenceMaker*> ReferenceTarget::DistinctDependents() {
+    // Taken before anything is told: a dependent may change the list, and one
+    // that references this object twice is visited once.
     std::vector<ReferenceMaker*> makers;
     for (RefListItem* item = refList.first; item; item = item->next)
         if (item->maker && std::find(makers.begin(), makers.end(), item->maker) == makers.end())
             makers.push_back(item->maker);
-    for (ReferenceMaker* m : makers) {
+    return makers;
+}
+
+RefResult ReferenceTarget::NotifyDependents(Interval changeInt, PartID partID, RefMessage message,
+                                            SClass_ID sclass, BOOL propagate,
+                                            RefTargetHandle hTarg) {
+    (void)hTarg;
+    for (ReferenceMaker* m : DistinctDependents()) {
         if (!StandIn::IsLive(m)) continue;
         if (sclass != NOTIFY_ALL && m->SuperClassID() != sclass) continue;
         PartID part = partID;
@@ -392,10 +389,7 @@ void ReferenceTarget::Detach() {
 class DeleteRestore : public RestoreObj {
 public:
     explicit DeleteRestore(ReferenceTarget* t) : target(t), serial(t->HostSerial()) {
-        target->HoldLock();
-    }
-    ~DeleteRestore() override {
-        if (StandIn::IsLive(target, serial)) target->HoldUnlock();
+        pins.Pin(target);
     }
     void Restore(int) override { SetDeleted(false); }
     void Redo() override { SetDeleted(true); }
@@ -410,6 +404,7 @@ private:
 
     ReferenceTarget* target;
     ReferenceMaker::Serial serial;
+    StandIn::HoldPins pins;
 };
 
 void ReferenceTarget::DeleteThis() {
@@ -431,11 +426,7 @@ void ReferenceTarget::DetachRecorded() {
     NotifyDependents(FOREVER, PART_ALL, REFMSG_TARGET_DELETED, NOTIFY_ALL, FALSE);
     // Every slot cleared is a recorded change: the records pin this object and
     // what it referenced, so that undo finds both again.
-    std::vector<ReferenceMaker*> makers;
-    for (RefListItem* item = refList.first; item; item = item->next)
-        if (item->maker && std::find(makers.begin(), makers.end(), item->maker) == makers.end())
-            makers.push_back(item->maker);
-    for (ReferenceMaker* m : makers) {
+    for (ReferenceMaker* m : DistinctDependents()) {
         if (!StandIn::IsLive(m)) continue;
         for (int i = 0; i < m->NumRefs(); ++i)
             if (m->GetReference(i) == this) m->SetSlot(i, nullptr, FALSE, true);
